@@ -14,11 +14,7 @@ namespace {
 
 std::filesystem::path make_temp_beside(const std::filesystem::path& target, std::ofstream& out) {
     std::filesystem::path dir = target.has_parent_path() ? target.parent_path() : ".";
-    // (Built up step by step: GCC 12 warns falsely about "." + string here.)
-    std::string hidden = ".";
-    hidden += target.filename().string();
-    hidden += ".XXXXXX";
-    std::string pattern = (dir / hidden).string();
+    std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
     int fd = mkstemp(pattern.data());
     if (fd < 0) throw OutputError(target.filename().string(), std::strerror(errno));
     close(fd);

@@ -25,8 +25,8 @@ public:
 
 private:
     std::filesystem::path target_;
+    std::ofstream out_;  // before temp_: opening the temporary file opens this stream
     std::filesystem::path temp_;
-    std::ofstream out_;
     bool committed_ = false;
 };
 
