@@ -1,0 +1,26 @@
+#include "engine/grid.h"
+
+#include "engine/phantom.h"
+#include "engine/photon.h"
+#include "engine/tracking.h"
+
+namespace engine::grid {
+
+int grid_layer() { return phantom::layer_count + 1; }
+
+void enter_grid() {
+    using namespace photon;
+    in_grid = 1;
+    track_col_bound = phantom::strip_bound;
+    track_col_count = phantom::grid_strips;
+    track_plane_bound = grid_plane_bound;
+    track_plane_count = 1;
+    // The detector plane lies under the grid; every later emission of the run uses this depth too.
+    phantom::phantom_depth = phantom::phantom_thickness + phantom::grid_height;
+    track_layer_count = grid_layer();
+    cur_ix = tracking::cell_search(photon_x, phantom::strip_bound, phantom::grid_strips);
+    cur_iz = 1;
+    cur_iy = grid_layer();
+}
+
+}  // namespace engine::grid
