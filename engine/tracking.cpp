@@ -20,11 +20,6 @@ using rng::draw_uniform;
 
 enum class Axis { x, y, z };
 
-// The line of one flight, kept for the whole flight: z and y as functions of x, and y of z.
-struct FlightLine {
-    float a_zx, c_zx, a_yx, c_yx, a_yz, c_yz;
-};
-
 struct Point {
     float x, y, z;
 };
@@ -231,6 +226,22 @@ bool fly() {
     float ze = z + sin_theta * sin_phi * path_left;
     // The line coefficients divide by these differences: the flight must change all three coordinates.
     if (x - xe == 0 || z - ze == 0 || y - ye == 0) return false;
+    const FlightLine line = flight_line(xe, ye, ze);
+    int code = carry_photon(line);
+    if (code == 0) return false;
+    return interactions::interact(code, u2);
+}
+
+}  // namespace
+
+int carry_photon(const FlightLine& line) {
+    Point end{};
+    if (!walk_cells(line, end)) return 0;
+    return flight_end_code(end);
+}
+
+FlightLine flight_line(float xe, float ye, float ze) {
+    const float x = photon_x, y = photon_y, z = photon_z;
     FlightLine line;
     line.a_zx = (z - ze) / (x - xe);
     line.c_zx = z - line.a_zx * x;
@@ -238,15 +249,8 @@ bool fly() {
     line.c_yx = y - line.a_yx * x;
     line.a_yz = (y - ye) / (z - ze);
     line.c_yz = y - line.a_yz * z;
-
-    Point end;
-    if (!walk_cells(line, end)) return false;
-    int code = flight_end_code(end);
-    if (code == 0) return false;
-    return interactions::interact(code, u2);
+    return line;
 }
-
-}  // namespace
 
 int cell_search(float t, const float* bound, int n) {
     if (t <= 0) return 0;

@@ -13,6 +13,19 @@ void run_history();
 // with bound(i) >= t (a coordinate on a boundary belongs to the lower cell), n + 1 when there is none.
 int cell_search(float t, const float* bound, int n);
 
+// The line of one flight, kept for the whole flight: z and y as functions of x, and y of z.
+struct FlightLine {
+    float a_zx, c_zx, a_yx, c_yx, a_yz, c_yz;
+};
+
+// The line from the photon's position to the provisional end point of its flight.
+FlightLine flight_line(float xe, float ye, float ze);
+
+// Carries the photon from its cell along the flight line for photon::path_left through the cells: returns
+// the code of the cell where the flight ends, with the photon placed there, or 0 when the history has
+// ended on the way (lost, or scored at the detector).
+int carry_photon(const FlightLine& line);
+
 // The per-flight attenuation data for the current photon energy.
 void set_flight_attenuation();
 
