@@ -62,6 +62,15 @@ double leading_number(std::string_view text) {
     return decimal_value(text.substr(0, decimal_number_length(text)));
 }
 
+std::optional<double> parse_decimal_number(std::string_view text) {
+    std::size_t begin = text.find_first_not_of(" \t");
+    std::size_t end = text.find_last_not_of(" \t");
+    if (begin == std::string_view::npos) return std::nullopt;
+    std::string_view number = text.substr(begin, end + 1 - begin);
+    if (decimal_number_length(number) != number.size()) return std::nullopt;
+    return decimal_value(number);
+}
+
 void NumberSequenceReader::skip_blanks() {
     while (!at_line_end() && is_blank(line_[pos_])) ++pos_;
 }
@@ -90,9 +99,9 @@ double NumberSequenceReader::next_number(std::string_view expected) {
     pos_ = end;
     skip_blanks();
     if (!at_line_end() && line_[pos_] == ',') ++pos_;
-    if (item.empty() || decimal_number_length(item) != item.size())
-        reader_.fail(expected, 0, item.empty() ? "," : from_cp932(item));
-    return decimal_value(item);
+    std::optional<double> value = parse_decimal_number(item);
+    if (!value) reader_.fail(expected, 0, item.empty() ? "," : from_cp932(item));
+    return *value;
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@ namespace platform {
 // optional point, an optional exponent), 0 when the text does not begin with one: "85.5" gives 85.5,
 // "12 kV" 12, "abc" 0. Read without regard to the locale, so the point is always the decimal separator.
 double leading_number(std::string_view text);
+
+// The value of a text that is a decimal number and nothing else (blanks around it allowed); nothing otherwise.
+std::optional<double> parse_decimal_number(std::string_view text);
 
 // The windowed programs' reading of a data file: numbers one after another, each ended by a blank, a comma
 // or a line end (so "1, 2", "1 2" and one number a line all read alike), and whole text lines where a file

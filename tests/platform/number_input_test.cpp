@@ -38,6 +38,16 @@ TEST(LeadingNumber, OutOfRangeReadsAsInfinityOrZero) {
     EXPECT_EQ(platform::leading_number("1e-999"), 0.0);
 }
 
+TEST(ParseDecimalNumber, AcceptsOnlyAWholeNumber) {
+    EXPECT_EQ(platform::parse_decimal_number(" 2.5 "), 2.5);
+    EXPECT_EQ(platform::parse_decimal_number("-1.5E+02"), -150.0);
+    EXPECT_FALSE(platform::parse_decimal_number("2.5mm"));
+    EXPECT_FALSE(platform::parse_decimal_number("1OO"));
+    EXPECT_FALSE(platform::parse_decimal_number(""));
+    EXPECT_FALSE(platform::parse_decimal_number("nan"));
+    EXPECT_FALSE(platform::parse_decimal_number("inf"));
+}
+
 class NumberSequenceReaderTest : public ::testing::Test {
   protected:
     std::filesystem::path write(const std::string& bytes) {

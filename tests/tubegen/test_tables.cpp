@@ -1,0 +1,52 @@
+#include "test_tables.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "tubegen/energy_grid.h"
+
+namespace tubegen_test {
+
+tubegen::AttenuationTable ConstructedTable() {
+    tubegen::AttenuationTable t;
+    for (int k = 1; k <= tubegen::kBins; ++k) {
+        double E = tubegen::BinEnergy(k);
+        t.MuW[k] = 19.3 * (5.0 * std::pow(50.0 / E, 2.5) + 1.0);
+        t.MuAl[k] = 2.699 * (25.0 * std::pow(10.0 / E, 3) + 0.16);
+        t.MuCu[k] = 8.96 * (220.0 * std::pow(10.0 / E, 3) + 0.3);
+        t.MuenAir[k] = 4.6 * std::pow(10.0 / E, 3) + 0.023;
+    }
+    return t;
+}
+
+void WriteAttenuationFile(const std::filesystem::path& file, const tubegen::AttenuationTable& t) {
+    std::ofstream out(file, std::ios::binary);
+    char line[160];
+    for (int k = 1; k <= tubegen::kBins; ++k) {
+        std::snprintf(line, sizeof line, "%.1f, %.17g, %.17g, %.17g, %.17g\r\n", tubegen::BinEnergy(k),
+                      t.MuW[k], t.MuAl[k], t.MuCu[k], t.MuenAir[k]);
+        out << line;
+    }
+}
+
+ScratchDir::ScratchDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tubegen_test_XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a scratch directory");
+    path_ = pattern;
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string ReadBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace tubegen_test
