@@ -209,8 +209,8 @@ int flight_end_code(const Point& end) {
     return voxel_code[cur_ix][cur_iz][cur_iy];
 }
 
-// One flight: a free path in water-equivalent optical depth, the cell walk, the interaction. Returns false
-// when the history has ended.
+}  // namespace
+
 bool fly() {
     set_flight_attenuation();
     float u1, u2;
@@ -231,8 +231,6 @@ bool fly() {
     if (code == 0) return false;
     return interactions::interact(code, u2);
 }
-
-}  // namespace
 
 int carry_photon(const FlightLine& line) {
     Point end{};

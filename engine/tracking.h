@@ -13,6 +13,10 @@ void run_history();
 // with bound(i) >= t (a coordinate on a boundary belongs to the lower cell), n + 1 when there is none.
 int cell_search(float t, const float* bound, int n);
 
+// One flight from the photon's position: a free path in water-equivalent optical depth, the cell walk and
+// the interaction. Returns false when the history has ended.
+bool fly();
+
 // The line of one flight, kept for the whole flight: z and y as functions of x, and y of z.
 struct FlightLine {
     float a_zx, c_zx, a_yx, c_yx, a_yz, c_yz;
