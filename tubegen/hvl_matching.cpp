@@ -46,9 +46,9 @@ std::optional<double> MatchedInherent(const BinArray& U, const ExposureCondition
 }
 
 SpectrumResult MatchHvl(SpectrumBoxes& boxes, const AttenuationTable& table, const ArbitraryFilters& filters,
-                        const std::filesystem::path& spectrum_file, HvlFunction hvl, double measured_per_mm) {
+                        const std::filesystem::path& spectrum_file, HvlFunction hvl, double measured_scale) {
     const ExposureConditions c = ReadExposureConditions(boxes);
-    const double measured = BoxValue(boxes, Box::Text13) * measured_per_mm;
+    const double measured = BoxValue(boxes, Box::Text13) * measured_scale;
     const BinArray U = UnfilteredSpectrum(c.V, c.theta_deg, boxes.RectType(), table.MuW);
     std::optional<double> inherent_cm = MatchedInherent(U, c, filters, table, hvl, measured);
     if (inherent_cm) boxes.SetText(Box::Text2, platform::format_number(10 * *inherent_cm, "0.000"));
