@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "engine/photon.h"
+#include "engine/table_search.h"
 #include "platform/fixed_format.h"
 #include "platform/free_form.h"
 #include "platform/input_error.h"
@@ -61,6 +63,11 @@ void load_composition(int m) {
     }
     if (!(mix_energy[m][mix_count] > highest_photon_energy))
         in.fail("a last record above 150 keV (0.150 MeV)", 1);
+    mix_points[m] = mix_count;
+    for (int p = 1; p <= mix_count; ++p) {
+        mix_log_energy[m][p] = std::log(mix_energy[m][p]);
+        for (int j = 1; j <= 3; ++j) mix_log_coef[m][j][p] = std::log(mix_coef[m][j][p]);
+    }
 }
 
 void load_scattering_factors(int m) {
@@ -111,34 +118,41 @@ void load_materials() {
     }
     // Every file overwrote the one x grid, so the tables are derived only once all are read.
     for (int m = 1; m <= material_count; ++m) derive_coherent_table(m);
+    photon::attenuation_energy = photon::emission_attenuation.energy = -1.0f;
 }
 
 ProcessCoefficients attenuation_at(int m, float e, float log_e) {
-    int k = 2;
-    while (mix_energy[m][k] <= e) ++k;
-    float log_e0 = std::log(mix_energy[m][k - 1]);
-    float log_e1 = std::log(mix_energy[m][k]);
-    float f = (log_e - log_e0) / (log_e1 - log_e0);
+    // The first record from the second on whose energy is strictly above e; energies never decrease and
+    // the last lies above every photon energy, so bisection finds what a linear search would.
+    const int k = 2 + first_above(mix_energy[m] + 2, mix_points[m] - 1, e);
+    const float log_e0 = mix_log_energy[m][k - 1];
+    const float f = (log_e - log_e0) / (mix_log_energy[m][k] - log_e0);
     float c[4];
     for (int j = 1; j <= 3; ++j) {
-        float log_c0 = std::log(mix_coef[m][j][k - 1]);
-        float log_c1 = std::log(mix_coef[m][j][k]);
-        c[j] = std::exp(log_c0 + f * (log_c1 - log_c0));
+        const float log_c0 = mix_log_coef[m][j][k - 1];
+        c[j] = std::exp(log_c0 + f * (mix_log_coef[m][j][k] - log_c0));
     }
     return {c[1], c[2], c[3]};
 }
 
+namespace {
+
+// The first grid point from the second on that lies above x, the last one at most.
+int xfs_interval(float x) {
+    return 2 + first_above(xfs_x + 2, xfs_points - 2, x);
+}
+
+}  // namespace
+
 float incoherent_function(int m, float x) {
-    int k = 2;
-    while (k < xfs_points && xfs_x[k] <= x) ++k;
+    const int k = xfs_interval(x);
     return xfs_incoh[m][k - 1] +
            (x - xfs_x[k - 1]) * (xfs_incoh[m][k] - xfs_incoh[m][k - 1]) / (xfs_x[k] - xfs_x[k - 1]);
 }
 
 float sample_coherent_x(int m, float u) {
     float r = coh_cdf_last[m] * u;
-    int k = 2;
-    while (k < xfs_points && coh_cdf[m][k] <= r) ++k;
+    const int k = 2 + first_above(coh_cdf[m] + 2, xfs_points - 2, r);
     return xfs_x[k - 1] + (xfs_x[k] - xfs_x[k - 1]) * (r - coh_cdf[m][k - 1]) / (coh_cdf[m][k] - coh_cdf[m][k - 1]);
 }
 

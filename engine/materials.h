@@ -16,6 +16,11 @@ inline constexpr int xfs_points = 45;
 inline float mix_energy[5][max_mix_points + 1];    // (m, point): record energy, keV
 inline float mix_coef[5][4][max_mix_points + 1];   // (m, process, point): cm2/g; 1 coherent, 2 incoherent, 3 photo
 inline std::int32_t mix_count;                     // records of the composition file read last
+// Natural logarithms of the record energies and coefficients, formed once at load with the same 32-bit
+// logarithm the interpolation would take at every step.
+inline float mix_log_energy[5][max_mix_points + 1];
+inline float mix_log_coef[5][4][max_mix_points + 1];
+inline std::int32_t mix_points[5];                 // (m): records of material m
 inline float xfs_x[xfs_points + 1];                // momentum transfer sin(theta/2)/lambda, 1/Angstrom
 inline float xfs_form[5][xfs_points + 1];          // (m, point): atomic form factor F(x)
 inline float xfs_incoh[5][xfs_points + 1];         // (m, point): incoherent scattering function S(x)

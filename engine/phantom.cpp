@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/materials.h"
+#include "engine/photon.h"
 #include "engine/spectrum_file.h"
 #include "platform/cp932.h"
 #include "platform/fixed_format.h"
@@ -144,6 +145,25 @@ void set_code_densities(const MapDensities& map) {
     }
 }
 
+// The base materials that the phantom's cells (and the grid's strips) hold: only their attenuation is
+// formed at each flight.
+void note_materials_in_use() {
+    bool used[5] = {};
+    for (int ix = 1; ix <= col_count; ++ix)
+        for (int iz = 1; iz <= plane_count; ++iz)
+            for (int iy = 1; iy <= layer_count; ++iy) used[materials::base_material_of_code(voxel_code[ix][iz][iy])] = true;
+    if constexpr (grid_build) {
+        used[materials::base_material_of_code(5)] = true;
+        used[materials::base_material_of_code(6)] = true;
+    }
+    // Water is the unit of the flight length whatever the phantom holds.
+    used[1] = true;
+    photon::materials_in_use_count = 0;
+    for (int m = 1; m <= materials::material_count; ++m)
+        if (used[m]) photon::materials_in_use[photon::materials_in_use_count++] = m;
+    photon::attenuation_energy = photon::emission_attenuation.energy = -1.0f;
+}
+
 void form_boundaries() {
     form_running_sums(col_width, col_count, col_bound);
     form_running_sums(plane_width, plane_count, plane_bound);
@@ -195,6 +215,7 @@ void load_phantom() {
     if constexpr (grid_build) set_grid();
     set_code_densities(densities);
     form_boundaries();
+    note_materials_in_use();
 
     source_distance = 10000.0f;
     field_size_z = field_size_x = field_size;

@@ -23,10 +23,24 @@ inline const float* track_plane_bound;  // running sums of the plane widths
 inline std::int32_t track_plane_count;
 inline std::int32_t track_layer_count;  // how far the depth boundaries are used
 
-// Per-flight attenuation data at photon_energy.
+// Per-flight attenuation data at photon_energy, formed only for the base materials the geometry holds.
+inline float attenuation_energy = -1.0f;  // the energy they were formed for; loading data clears it
+inline int materials_in_use[5];           // base materials met in the phantom and grid, in order
+inline int materials_in_use_count;
 inline float photo_fraction[5];      // (m): photoelectric share of the total
 inline float photo_coh_fraction[5];  // (m): photoelectric plus coherent share
 inline float mu_by_code[7];          // (code): linear attenuation coefficient, 1/cm
 inline float mu_w;                   // mu_by_code(2), water
+inline float ratio_by_code[7];       // (code): mu_by_code(code) / mu_w, the cm of water per cm
+
+// The same data kept for the emission energy of the bin being run, where every history starts again.
+struct FlightAttenuation {
+    float energy = -1.0f;
+    float photo_fraction[5];
+    float photo_coh_fraction[5];
+    float mu_by_code[7];
+    float ratio_by_code[7];
+};
+inline FlightAttenuation emission_attenuation;
 
 }  // namespace engine::photon

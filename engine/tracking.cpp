@@ -11,6 +11,7 @@
 #include "engine/photon.h"
 #include "engine/rng.h"
 #include "engine/tallies.h"
+#include "engine/table_search.h"
 
 namespace engine::tracking {
 namespace {
@@ -18,7 +19,8 @@ namespace {
 using namespace photon;
 using rng::draw_uniform;
 
-enum class Axis { x, y, z };
+// Axes as indices of the candidate crossing points.
+constexpr int axis_x = 0, axis_y = 1, axis_z = 2;
 
 struct Point {
     float x, y, z;
@@ -77,92 +79,124 @@ bool emit() {
     return true;
 }
 
-// Region test of the cell walk: the code of the current cell, or 0 when the history has ended there.
-int current_code() {
-    for (;;) {
-        if (in_grid_layer()) {
-            const int g = grid::grid_layer();
-            if (cur_ix < 1 || cur_ix > phantom::grid_strips || cur_iz != 1 || cur_iy < g) return 0;
-            if (cur_iy > g) {
-                tallies::score_at_detector();
-                return 0;
-            }
-            return phantom::grid_code[cur_ix];
-        }
-        if (cur_ix < 1 || cur_ix > track_col_count || cur_iz < 1 || cur_iz > track_plane_count || cur_iy < 1)
-            return 0;
-        if (cur_iy > track_layer_count) {
-            stands_on_exit();
-            if (in_grid_layer()) continue;  // the same step goes on under the grid's rules
-            return 0;
-        }
-        return phantom::voxel_code[cur_ix][cur_iz][cur_iy];
-    }
-}
-
 float square(float v) { return v * v; }
+
+// Whether the cell search of t would give cell i (1..n): bound(i - 1) < t <= bound(i), with bound(0) = 0.
+// A cell of zero width holds nothing, as the search gives the lowest of equal boundaries.
+bool in_cell(float t, const float* bound, int i) { return bound[i - 1] < t && t <= bound[i]; }
+
+// The tracker's working copy of the photon during a walk. The walk keeps position, cell and flight in
+// locals (the compiler cannot keep globals in registers across the stores into the tables) and hands them
+// back whenever code outside the walk reads them.
+struct Walker {
+    float x, y, z;
+    int ix, iz, iy;
+    float left;
+    const float* col_bound;
+    const float* plane_bound;
+    int col_count, plane_count, layer_count;
+
+    void load() {
+        x = photon_x, y = photon_y, z = photon_z;
+        ix = cur_ix, iz = cur_iz, iy = cur_iy;
+        left = path_left;
+        col_bound = track_col_bound, plane_bound = track_plane_bound;
+        col_count = track_col_count, plane_count = track_plane_count, layer_count = track_layer_count;
+    }
+    void store() const {
+        photon_x = x, photon_y = y, photon_z = z;
+        cur_ix = ix, cur_iz = iz, cur_iy = iy;
+        path_left = left;
+    }
+};
+
+// Region test of the cell walk on the walker: the code of its cell, or 0 when the history has ended there.
+int current_code(Walker& w) {
+    if (in_grid_layer()) {
+        const int g = grid::grid_layer();
+        if (w.ix < 1 || w.ix > phantom::grid_strips || w.iz != 1 || w.iy < g) return 0;
+        if (w.iy > g) {
+            w.store();
+            tallies::score_at_detector();
+            return 0;
+        }
+        return phantom::grid_code[w.ix];
+    }
+    if (w.ix < 1 || w.ix > w.col_count || w.iz < 1 || w.iz > w.plane_count || w.iy < 1) return 0;
+    if (w.iy > w.layer_count) {
+        w.store();
+        stands_on_exit();
+        if (!in_grid_layer()) return 0;
+        w.load();  // the same step goes on under the grid's rules
+        return current_code(w);
+    }
+    return phantom::voxel_code[w.ix][w.iz][w.iy];
+}
 
 // Walks the cells of one flight from the current cell. Returns true with `end` set when the flight ends
 // inside the geometry, false when the history has ended on the way.
 bool walk_cells(const FlightLine& line, Point& end) {
+    const float dir_x = sin_theta * cos_phi, dir_y = cos_theta, dir_z = sin_theta * sin_phi;
+    Walker w;
+    w.load();
     for (int crossing = 0; crossing < max_crossings_per_flight; ++crossing) {
-        int code = current_code();
+        int code = current_code(w);
         if (code == 0) return false;
 
-        float ratio = mu_by_code[code] / mu_w;
-        float d = path_left / ratio;
-        end = {photon_x + sin_theta * cos_phi * d, photon_y + cos_theta * d, photon_z + sin_theta * sin_phi * d};
-        int ex = cell_search(end.x, track_col_bound, track_col_count);
-        int ez = cell_search(end.z, track_plane_bound, track_plane_count);
-        int ey = cell_search(end.y, depth_bound(), track_layer_count);
-        if (ex == cur_ix && ez == cur_iz && ey == cur_iy) return true;
+        const float ratio = ratio_by_code[code];
+        const float d = w.left / ratio;
+        end = {w.x + dir_x * d, w.y + dir_y * d, w.z + dir_z * d};
+        // The axes whose end cell differs from the current one.
+        const bool cross_x = !in_cell(end.x, w.col_bound, w.ix);
+        const bool cross_z = !in_cell(end.z, w.plane_bound, w.iz);
+        const bool cross_y = !in_cell(end.y, depth_bound(), w.iy);
+        if (!cross_x && !cross_z && !cross_y) {
+            w.store();
+            return true;
+        }
 
-        const float x = photon_x, y = photon_y, z = photon_z;
-        bool cross_x = ex != cur_ix, cross_z = ez != cur_iz, cross_y = ey != cur_iy;
-        // Candidate boundary on each axis to cross, and where the flight line meets it.
-        int step_x = end.x >= x ? 1 : -1, step_z = end.z >= z ? 1 : -1, step_y = end.y >= y ? 1 : -1;
-        Point at_x{}, at_z{}, at_y{};
-        if (cross_x) {
-            float b = track_col_bound[step_x > 0 ? cur_ix : cur_ix - 1];
-            at_x = {b, b * line.a_yx + line.c_yx, b * line.a_zx + line.c_zx};
-        }
-        if (cross_z) {
-            float b = track_plane_bound[step_z > 0 ? cur_iz : cur_iz - 1];
-            at_z = {(b - line.c_zx) / line.a_zx, b * line.a_yz + line.c_yz, b};
-        }
-        if (cross_y) {
-            float b = depth_bound()[step_y > 0 ? cur_iy : cur_iy - 1];
-            at_y = {(b - line.c_yx) / line.a_yx, b, (b - line.c_yz) / line.a_yz};
-        }
+        const float x = w.x, y = w.y, z = w.z;
+        // Candidate boundary on each axis, and where the flight line meets it. All three are formed
+        // whether or not the axis is crossed: choosing among them without branches beats predicting which
+        // axes a flight crosses, and an axis not crossed never wins below.
+        const int step_x = end.x >= x ? 1 : -1, step_z = end.z >= z ? 1 : -1, step_y = end.y >= y ? 1 : -1;
+        const float bx = w.col_bound[step_x > 0 ? w.ix : w.ix - 1];
+        const float bz = w.plane_bound[step_z > 0 ? w.iz : w.iz - 1];
+        const float by = depth_bound()[step_y > 0 ? w.iy : w.iy - 1];
+        const Point crossing_at[3] = {
+            {bx, bx * line.a_yx + line.c_yx, bx * line.a_zx + line.c_zx},
+            {(by - line.c_yx) / line.a_yx, by, (by - line.c_yz) / line.a_yz},
+            {(bz - line.c_zx) / line.a_zx, bz * line.a_yz + line.c_yz, bz},
+        };
+        const Point& at_x = crossing_at[axis_x];
+        const Point& at_y = crossing_at[axis_y];
+        const Point& at_z = crossing_at[axis_z];
 
         // The boundary met first, by squared distances in the plane of the two axes compared; ties go to
         // y before x or z, and to z before x.
-        Axis axis;
-        if (cross_x && cross_z) {
-            float dx = square(at_x.x - x) + square(at_x.z - z);
-            float dz = square(at_z.x - x) + square(at_z.z - z);
-            axis = dx < dz ? Axis::x : Axis::z;
-        } else {
-            axis = cross_x ? Axis::x : cross_z ? Axis::z : Axis::y;
-        }
-        if (cross_y && axis != Axis::y) {
-            const Point& at = axis == Axis::x ? at_x : at_z;
-            float d_axis = axis == Axis::x ? square(at.x - x) + square(at.y - y) : square(at.z - z) + square(at.y - y);
-            float d_y = axis == Axis::x ? square(at_y.x - x) + square(at_y.y - y)
-                                        : square(at_y.z - z) + square(at_y.y - y);
-            if (!(d_axis < d_y)) axis = Axis::y;
-        }
+        const float dx_xz = square(at_x.x - x) + square(at_x.z - z);
+        const float dz_xz = square(at_z.x - x) + square(at_z.z - z);
+        int axis = cross_x && cross_z ? (dx_xz < dz_xz ? axis_x : axis_z)
+                                      : (cross_x ? axis_x : cross_z ? axis_z : axis_y);
+        const Point& first = crossing_at[axis];
+        const float d_axis = axis == axis_x ? square(first.x - x) + square(first.y - y)
+                                            : square(first.z - z) + square(first.y - y);
+        const float d_y = axis == axis_x ? square(at_y.x - x) + square(at_y.y - y)
+                                         : square(at_y.z - z) + square(at_y.y - y);
+        axis = cross_y && axis != axis_y && !(d_axis < d_y) ? axis_y : axis;
+        axis = cross_y && !cross_x && !cross_z ? axis_y : axis;
 
-        const Point& at = axis == Axis::x ? at_x : axis == Axis::z ? at_z : at_y;
-        float s = std::sqrt(square(at.x - x) + square(at.y - y) + square(at.z - z));
-        path_left = path_left - s * ratio;
-        if (path_left <= 0) return true;
-        photon_x = at.x;
-        photon_y = at.y;
-        photon_z = at.z;
-        if (axis == Axis::x) cur_ix += step_x;
-        else if (axis == Axis::z) cur_iz += step_z;
-        else cur_iy += step_y;
+        const Point& at = crossing_at[axis];
+        const float s = std::sqrt(square(at.x - x) + square(at.y - y) + square(at.z - z));
+        w.left = w.left - s * ratio;
+        if (w.left <= 0) {
+            w.store();
+            return true;
+        }
+        w.x = at.x, w.y = at.y, w.z = at.z;
+        w.ix += axis == axis_x ? step_x : 0;
+        w.iz += axis == axis_z ? step_z : 0;
+        w.iy += axis == axis_y ? step_y : 0;
     }
     return false;
 }
@@ -212,6 +246,7 @@ int flight_end_code(const Point& end) {
 }  // namespace
 
 bool fly() {
+    ++flight_count;
     set_flight_attenuation();
     float u1, u2;
     do {
@@ -253,14 +288,18 @@ FlightLine flight_line(float xe, float ye, float ze) {
 int cell_search(float t, const float* bound, int n) {
     if (t <= 0) return 0;
     // Boundaries never decrease, so the first one at or beyond t is found by bisection.
-    const float* found = std::lower_bound(bound + 1, bound + n + 1, t);
-    return static_cast<int>(found - bound);
+    return 1 + first_not_below(bound + 1, n, t);
 }
 
 void set_flight_attenuation() {
-    float total[5];
+    // The data depend on the energy alone: most flights start at the energy of the flight before (every
+    // photon of a bin starts at the bin's energy, coherent scattering keeps it), so they are reused.
+    if (photon_energy == attenuation_energy) return;
+    attenuation_energy = photon_energy;
+    float total[5] = {};
     float log_e = std::log(photon_energy);
-    for (int m = 1; m <= materials::material_count; ++m) {
+    for (int n = 0; n < materials_in_use_count; ++n) {
+        const int m = materials_in_use[n];
         materials::ProcessCoefficients c = materials::attenuation_at(m, photon_energy, log_e);
         total[m] = c.photoelectric + c.incoherent + c.coherent;
         photo_fraction[m] = c.photoelectric / total[m];
@@ -269,7 +308,40 @@ void set_flight_attenuation() {
     for (int q = 1; q <= materials::max_code; ++q)
         mu_by_code[q] = total[materials::base_material_of_code(q)] * materials::code_density[q];
     mu_w = mu_by_code[2];
+    for (int q = 1; q <= materials::max_code; ++q) ratio_by_code[q] = mu_by_code[q] / mu_w;
 }
+
+namespace {
+
+void save_flight_attenuation(FlightAttenuation& saved) {
+    saved.energy = attenuation_energy;
+    std::copy(photo_fraction, photo_fraction + 5, saved.photo_fraction);
+    std::copy(photo_coh_fraction, photo_coh_fraction + 5, saved.photo_coh_fraction);
+    std::copy(mu_by_code, mu_by_code + 7, saved.mu_by_code);
+    std::copy(ratio_by_code, ratio_by_code + 7, saved.ratio_by_code);
+}
+
+void restore_flight_attenuation(const FlightAttenuation& saved) {
+    attenuation_energy = saved.energy;
+    std::copy(saved.photo_fraction, saved.photo_fraction + 5, photo_fraction);
+    std::copy(saved.photo_coh_fraction, saved.photo_coh_fraction + 5, photo_coh_fraction);
+    std::copy(saved.mu_by_code, saved.mu_by_code + 7, mu_by_code);
+    std::copy(saved.ratio_by_code, saved.ratio_by_code + 7, ratio_by_code);
+    mu_w = mu_by_code[2];
+}
+
+// The attenuation data of the emission energy: formed once per bin and restored for each history.
+void use_emission_attenuation() {
+    if (photon_energy == attenuation_energy) return;
+    if (photon_energy == emission_attenuation.energy) {
+        restore_flight_attenuation(emission_attenuation);
+        return;
+    }
+    set_flight_attenuation();
+    save_flight_attenuation(emission_attenuation);
+}
+
+}  // namespace
 
 void use_phantom_tables() {
     track_col_bound = phantom::col_bound;
@@ -284,6 +356,7 @@ void run_history() {
     if constexpr (grid_build) in_grid = 0;
     use_phantom_tables();
     if (!emit()) return;
+    use_emission_attenuation();
     while (photon_energy >= energy_cutoff)
         if (!fly()) return;
 }

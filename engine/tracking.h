@@ -6,6 +6,9 @@ namespace engine::tracking {
 
 inline constexpr float energy_cutoff = 5.0f;  // keV; no flight below it
 
+// Flights started since the program began; a measure of work for the benchmarks.
+inline long long flight_count = 0;
+
 // One history; photon::photon_energy holds the emission energy on entry.
 void run_history();
 
