@@ -40,6 +40,7 @@ protected:
         tallies::clear_tallies();
         tracking::use_phantom_tables();
         for (float& mu : mu_by_code) mu = 0.2f;
+        for (float& ratio : ratio_by_code) ratio = 1.0f;
         mu_w = 0.2f;
         scatter_class = 1;
         in_grid = 0;
