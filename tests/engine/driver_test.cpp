@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 
 #include "engine/build_switch.h"
 #include "engine/spectrum_file.h"
@@ -216,7 +217,13 @@ TEST_P(SetUpFailure, ReportedBeforeTheBannerWithoutResult) {
     EXPECT_FALSE(std::filesystem::exists("out.data"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SetUpFailure, testing::ValuesIn(bad_inputs));
+INSTANTIATE_TEST_SUITE_P(Table, SetUpFailure, testing::ValuesIn(bad_inputs),
+                         [](const testing::TestParamInfo<BadInput>& info) {
+                             std::string name;
+                             for (const char* c = info.param.what; *c; ++c)
+                                 if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+                             return name;
+                         });
 
 TEST(Driver, LeadAndAluminiumFilesAreReadOnlyByTheGridBuild) {
     EngineWorkDir dir;

@@ -58,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "a2f4f817c44389a80bfa31ba3537e7bad2b2446e7f662d8222be61683c3ec426"},
                     GoldenCase{"chest, field 36", 3, 20.0, 36.0,
                                "5fffd467545ab9d5fdd828f6dacd8dfc4df3343c1d0672313e50c4c451f6d497",
-                               "ab442942b3c92c9ce47544c53c7f4534d6110d8f2873059bad1a482eca708132"}));
+                               "ab442942b3c92c9ce47544c53c7f4534d6110d8f2873059bad1a482eca708132"}),
+    [](const testing::TestParamInfo<GoldenCase>& info) { return "phantom" + std::to_string(info.param.type); });
 
 }  // namespace

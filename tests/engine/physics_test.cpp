@@ -96,7 +96,11 @@ TEST_P(PrimaryTransmission, FollowsExponentialAttenuation) {
 
 INSTANTIATE_TEST_SUITE_P(Water, PrimaryTransmission,
                          testing::Values(NarrowBeam{60, 10}, NarrowBeam{120, 10}, NarrowBeam{120, 20},
-                                         NarrowBeam{200, 10}, NarrowBeam{200, 20}, NarrowBeam{40, 5}));
+                                         NarrowBeam{200, 10}, NarrowBeam{200, 20}, NarrowBeam{40, 5}),
+                         [](const testing::TestParamInfo<NarrowBeam>& info) {
+                             return "bin" + std::to_string(info.param.bin) + "_" +
+                                    std::to_string(static_cast<int>(info.param.thickness)) + "cm";
+                         });
 
 TEST(Grid, PrimariesPassAsTheStripsAreaWeighted) {
     if (!grid_build) GTEST_SKIP() << "the no-grid build has no grid";
