@@ -152,37 +152,28 @@ void RecordLayout::fail(const LineReader& reader, std::string_view line, std::si
     reader.fail(what, static_cast<int>(field) + 1, from_cp932(field_text(line, field)));
 }
 
-std::vector<double> RecordLayout::read_reals(const LineReader& reader, std::string_view line) const {
-    std::vector<double> values;
+template <class Value, class Parse>
+std::vector<Value> RecordLayout::read_fields(const LineReader& reader, std::string_view line, Parse parse) const {
+    std::vector<Value> values;
     for (std::size_t f = 0; f < fields_.size(); ++f) {
         if (fields_[f].kind == 'A') continue;
-        std::optional<double> v = parse_real_field(field_text(line, f), fields_[f].decimals);
+        std::optional<Value> v = parse(field_text(line, f), fields_[f].decimals);
         if (!v) fail(reader, line, f);
         values.push_back(*v);
     }
     return values;
+}
+
+std::vector<double> RecordLayout::read_reals(const LineReader& reader, std::string_view line) const {
+    return read_fields<double>(reader, line, parse_real_field);
 }
 
 std::vector<float> RecordLayout::read_reals32(const LineReader& reader, std::string_view line) const {
-    std::vector<float> values;
-    for (std::size_t f = 0; f < fields_.size(); ++f) {
-        if (fields_[f].kind == 'A') continue;
-        std::optional<float> v = parse_real32_field(field_text(line, f), fields_[f].decimals);
-        if (!v) fail(reader, line, f);
-        values.push_back(*v);
-    }
-    return values;
+    return read_fields<float>(reader, line, parse_real32_field);
 }
 
 std::vector<std::int32_t> RecordLayout::read_ints(const LineReader& reader, std::string_view line) const {
-    std::vector<std::int32_t> values;
-    for (std::size_t f = 0; f < fields_.size(); ++f) {
-        if (fields_[f].kind == 'A') continue;
-        std::optional<std::int32_t> v = parse_int_field(field_text(line, f));
-        if (!v) fail(reader, line, f);
-        values.push_back(*v);
-    }
-    return values;
+    return read_fields<std::int32_t>(reader, line, [](std::string_view field, int) { return parse_int_field(field); });
 }
 
 std::string format_int(std::int64_t value, int width) { return right_justify(std::to_string(value), width); }

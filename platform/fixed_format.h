@@ -48,6 +48,8 @@ public:
 
 private:
     std::string_view field_text(std::string_view line, std::size_t field) const;
+    template <class Value, class Parse>
+    std::vector<Value> read_fields(const LineReader& reader, std::string_view line, Parse parse) const;
     [[noreturn]] void fail(const LineReader& reader, std::string_view line, std::size_t field) const;
 
     std::vector<FieldSpec> fields_;
