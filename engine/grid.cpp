@@ -21,6 +21,7 @@ void enter_grid() {
     cur_ix = tracking::cell_search(photon_x, phantom::strip_bound, phantom::grid_strips);
     cur_iz = 1;
     cur_iy = grid_layer();
+    tracking::set_grid_attenuation();
 }
 
 }  // namespace engine::grid

@@ -118,7 +118,7 @@ void load_materials() {
     }
     // Every file overwrote the one x grid, so the tables are derived only once all are read.
     for (int m = 1; m <= material_count; ++m) derive_coherent_table(m);
-    photon::attenuation_energy = photon::emission_attenuation.energy = -1.0f;
+    photon::forget_flight_attenuation();
 }
 
 ProcessCoefficients attenuation_at(int m, float e, float log_e) {

@@ -23,9 +23,11 @@ inline const float* track_plane_bound;  // running sums of the plane widths
 inline std::int32_t track_plane_count;
 inline std::int32_t track_layer_count;  // how far the depth boundaries are used
 
-// Per-flight attenuation data at photon_energy, formed only for the base materials the geometry holds.
-inline float attenuation_energy = -1.0f;  // the energy they were formed for; loading data clears it
-inline int materials_in_use[5];           // base materials met in the phantom and grid, in order
+// Per-flight attenuation data at photon_energy, formed only for the base materials the phantom holds, and
+// for the grid's lead and aluminium only once the photon is in the grid.
+inline float attenuation_energy = -1.0f;       // the energy the phantom's data were formed for
+inline float grid_attenuation_energy = -1.0f;  // the energy the grid's data were formed for
+inline int materials_in_use[5];                // base materials met in the phantom, in order
 inline int materials_in_use_count;
 inline float photo_fraction[5];      // (m): photoelectric share of the total
 inline float photo_coh_fraction[5];  // (m): photoelectric plus coherent share
@@ -36,11 +38,18 @@ inline float ratio_by_code[7];       // (code): mu_by_code(code) / mu_w, the cm 
 // The same data kept for the emission energy of the bin being run, where every history starts again.
 struct FlightAttenuation {
     float energy = -1.0f;
+    float grid_energy = -1.0f;
     float photo_fraction[5];
     float photo_coh_fraction[5];
     float mu_by_code[7];
     float ratio_by_code[7];
 };
 inline FlightAttenuation emission_attenuation;
+
+// Loading new data makes every kept attenuation stale.
+inline void forget_flight_attenuation() {
+    attenuation_energy = grid_attenuation_energy = -1.0f;
+    emission_attenuation.energy = emission_attenuation.grid_energy = -1.0f;
+}
 
 }  // namespace engine::photon

@@ -291,30 +291,60 @@ int cell_search(float t, const float* bound, int n) {
     return 1 + first_not_below(bound + 1, n, t);
 }
 
+namespace {
+
+// The total coefficient of base material m and its two cumulative fractions, at the photon's energy.
+float form_material_attenuation(int m, float log_e) {
+    materials::ProcessCoefficients c = materials::attenuation_at(m, photon_energy, log_e);
+    float total = c.photoelectric + c.incoherent + c.coherent;
+    photo_fraction[m] = c.photoelectric / total;
+    photo_coh_fraction[m] = (c.photoelectric + c.coherent) / total;
+    return total;
+}
+
+// Codes first..last from the totals of their base materials.
+void form_code_attenuation(const float* total, int first, int last) {
+    for (int q = first; q <= last; ++q)
+        mu_by_code[q] = total[materials::base_material_of_code(q)] * materials::code_density[q];
+}
+
+constexpr int phantom_codes = 4;  // air, water, lung, bone
+
+}  // namespace
+
 void set_flight_attenuation() {
     // The data depend on the energy alone: most flights start at the energy of the flight before (every
     // photon of a bin starts at the bin's energy, coherent scattering keeps it), so they are reused.
-    if (photon_energy == attenuation_energy) return;
-    attenuation_energy = photon_energy;
-    float total[5] = {};
-    float log_e = std::log(photon_energy);
-    for (int n = 0; n < materials_in_use_count; ++n) {
-        const int m = materials_in_use[n];
-        materials::ProcessCoefficients c = materials::attenuation_at(m, photon_energy, log_e);
-        total[m] = c.photoelectric + c.incoherent + c.coherent;
-        photo_fraction[m] = c.photoelectric / total[m];
-        photo_coh_fraction[m] = (c.photoelectric + c.coherent) / total[m];
+    if (photon_energy != attenuation_energy) {
+        attenuation_energy = photon_energy;
+        float total[5] = {};
+        float log_e = std::log(photon_energy);
+        for (int n = 0; n < materials_in_use_count; ++n)
+            total[materials_in_use[n]] = form_material_attenuation(materials_in_use[n], log_e);
+        form_code_attenuation(total, 1, phantom_codes);
+        mu_w = mu_by_code[2];
+        for (int q = 1; q <= phantom_codes; ++q) ratio_by_code[q] = mu_by_code[q] / mu_w;
     }
-    for (int q = 1; q <= materials::max_code; ++q)
-        mu_by_code[q] = total[materials::base_material_of_code(q)] * materials::code_density[q];
-    mu_w = mu_by_code[2];
-    for (int q = 1; q <= materials::max_code; ++q) ratio_by_code[q] = mu_by_code[q] / mu_w;
+    if (in_grid_layer()) set_grid_attenuation();
+}
+
+void set_grid_attenuation() {
+    if constexpr (grid_build) {
+        if (photon_energy == grid_attenuation_energy) return;
+        grid_attenuation_energy = photon_energy;
+        float total[5] = {};
+        float log_e = std::log(photon_energy);
+        for (int m = 3; m <= 4; ++m) total[m] = form_material_attenuation(m, log_e);
+        form_code_attenuation(total, 5, 6);
+        for (int q = 5; q <= 6; ++q) ratio_by_code[q] = mu_by_code[q] / mu_w;
+    }
 }
 
 namespace {
 
 void save_flight_attenuation(FlightAttenuation& saved) {
     saved.energy = attenuation_energy;
+    saved.grid_energy = grid_attenuation_energy;
     std::copy(photo_fraction, photo_fraction + 5, saved.photo_fraction);
     std::copy(photo_coh_fraction, photo_coh_fraction + 5, saved.photo_coh_fraction);
     std::copy(mu_by_code, mu_by_code + 7, saved.mu_by_code);
@@ -323,6 +353,7 @@ void save_flight_attenuation(FlightAttenuation& saved) {
 
 void restore_flight_attenuation(const FlightAttenuation& saved) {
     attenuation_energy = saved.energy;
+    grid_attenuation_energy = saved.grid_energy;
     std::copy(saved.photo_fraction, saved.photo_fraction + 5, photo_fraction);
     std::copy(saved.photo_coh_fraction, saved.photo_coh_fraction + 5, photo_coh_fraction);
     std::copy(saved.mu_by_code, saved.mu_by_code + 7, mu_by_code);

@@ -33,8 +33,10 @@ FlightLine flight_line(float xe, float ye, float ze);
 // ended on the way (lost, or scored at the detector).
 int carry_photon(const FlightLine& line);
 
-// The per-flight attenuation data for the current photon energy.
+// The per-flight attenuation data for the current photon energy (the grid's too while in the grid).
 void set_flight_attenuation();
+// The grid's lead and aluminium at the current energy; the phantom's data must be formed for it already.
+void set_grid_attenuation();
 
 // Sets the tracker tables from the phantom, as at the start of every history.
 void use_phantom_tables();
