@@ -207,9 +207,9 @@ int grid_flight_end_code() {
     if (photon_x <= 0 || photon_x >= phantom_width_x || photon_z <= 0 || photon_z >= phantom_width_z ||
         photon_y <= grid::depth_limit)
         return 0;
-    cur_ix = cell_search(photon_x, strip_bound, grid_strips);
+    cur_ix = cell_search_from(photon_x, strip_bound, grid_strips, cur_ix);
     cur_iz = cell_search(photon_z, grid::grid_plane_bound, 1);
-    cur_iy = cell_search(photon_y, depth_bound(), track_layer_count);
+    cur_iy = cell_search_from(photon_y, depth_bound(), track_layer_count, cur_iy);
     // Past the last strip boundary (a hair short of 40 cm through rounding) there is no strip.
     if (cur_ix > grid_strips) return 0;
     return grid_code[cur_ix];
@@ -230,9 +230,10 @@ int flight_end_code(const Point& end) {
         tallies::score_at_detector();
         return 0;
     }
-    cur_ix = cell_search(photon_x, track_col_bound, track_col_count);
-    cur_iz = cell_search(photon_z, track_plane_bound, track_plane_count);
-    cur_iy = cell_search(photon_y, depth_bound(), track_layer_count);
+    // The walk stopped in or next to the cell that holds the end point.
+    cur_ix = cell_search_from(photon_x, track_col_bound, track_col_count, cur_ix);
+    cur_iz = cell_search_from(photon_z, track_plane_bound, track_plane_count, cur_iz);
+    cur_iy = cell_search_from(photon_y, depth_bound(), track_layer_count, cur_iy);
     // Widths that add up a hair short of 40 cm leave a sliver with no cell: the photon has left.
     if (cur_ix > track_col_count || cur_iz > track_plane_count) return 0;
     if (cur_iy > track_layer_count) {
@@ -311,6 +312,14 @@ void form_code_attenuation(const float* total, int first, int last) {
 constexpr int phantom_codes = 4;  // air, water, lung, bone
 
 }  // namespace
+
+int cell_search_from(float t, const float* bound, int n, int guess) {
+    if (t <= 0) return 0;
+    int i = guess < 1 ? 1 : guess > n + 1 ? n + 1 : guess;
+    while (i > 1 && bound[i - 1] >= t) --i;
+    while (i <= n && bound[i] < t) ++i;
+    return i;
+}
 
 void set_flight_attenuation() {
     // The data depend on the energy alone: most flights start at the energy of the flight before (every

@@ -33,6 +33,9 @@ FlightLine flight_line(float xe, float ye, float ze);
 // ended on the way (lost, or scored at the detector).
 int carry_photon(const FlightLine& line);
 
+// The same answer found by stepping from a guessed cell: cheap when the guess is at or near the cell.
+int cell_search_from(float t, const float* bound, int n, int guess);
+
 // The per-flight attenuation data for the current photon energy (the grid's too while in the grid).
 void set_flight_attenuation();
 // The grid's lead and aluminium at the current energy; the phantom's data must be formed for it already.

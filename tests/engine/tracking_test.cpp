@@ -27,6 +27,14 @@ TEST(CellSearch, ACoordinateOnABoundaryBelongsToTheLowerCell) {
     for (const Case& c : cases) EXPECT_EQ(tracking::cell_search(c.t, bound, 3), c.cell) << c.t;
 }
 
+TEST(CellSearch, SteppingFromAnyGuessFindsTheSameCell) {
+    const float bound[] = {0, 3, 9, 15, 15, 25, 31, 37, 40};  // a cell of zero width included
+    for (float t : {-1.0f, 0.0f, 0.5f, 3.0f, 3.5f, 15.0f, 15.5f, 24.9f, 40.0f, 41.0f})
+        for (int guess = -2; guess <= 11; ++guess)
+            EXPECT_EQ(tracking::cell_search_from(t, bound, 8, guess), tracking::cell_search(t, bound, 8))
+                << t << " from " << guess;
+}
+
 // A phantom loaded from the shipped water map, with every material given the same attenuation so that
 // path_left is a length in cm.
 class Flight : public testing::Test {
