@@ -214,9 +214,10 @@ int grid_flight_end_code() {
     if (photon_x <= 0 || photon_x >= phantom_width_x || photon_z <= 0 || photon_z >= phantom_width_z ||
         photon_y <= grid::depth_limit)
         return 0;
+    // The interaction point lies in a strip of the grid layer, whatever rounding did to its depth.
     cur_ix = cell_search_from(photon_x, strip_bound, grid_strips, cur_ix);
-    cur_iz = cell_search(photon_z, grid::grid_plane_bound, 1);
-    cur_iy = cell_search_from(photon_y, depth_bound(), track_layer_count, cur_iy);
+    cur_iz = 1;
+    cur_iy = grid::grid_layer();
     // Past the last strip boundary (a hair short of 40 cm through rounding) there is no strip.
     if (cur_ix > grid_strips) return 0;
     return grid_code[cur_ix];
