@@ -1,6 +1,9 @@
 #include "platform/colors.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
 #include <array>
@@ -26,12 +29,18 @@ QColor palette_color(int index) {
 }
 
 void set_back_color(QWidget* control, const QColor& color) {
+    // Only the role this kind of control paints its background with: a palette passes on to the controls
+    // inside, and a form's colour must not become the background of its text boxes.
     QPalette p = control->palette();
-    p.setColor(QPalette::Window, color);
-    p.setColor(QPalette::Base, color);
-    p.setColor(QPalette::Button, color);
+    if (qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractScrollArea*>(control)) {
+        p.setColor(QPalette::Base, color);
+    } else if (qobject_cast<QAbstractButton*>(control)) {
+        p.setColor(QPalette::Button, color);
+    } else {
+        p.setColor(QPalette::Window, color);
+        control->setAutoFillBackground(true);
+    }
     control->setPalette(p);
-    control->setAutoFillBackground(true);
 }
 
 void set_fore_color(QWidget* control, const QColor& color) {

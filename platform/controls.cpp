@@ -15,8 +15,11 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
 
 FileList::FileList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!refreshing_ && row >= 0) emit clicked();
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The selection, not the current row: a list that gets the focus makes its first row current without
+    // selecting anything.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!refreshing_ && !selectedItems().isEmpty()) emit clicked();
     });
 }
 
@@ -39,8 +42,8 @@ void FileList::refresh() {
 }
 
 QString FileList::file_name() const {
-    const QListWidgetItem* item = currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? QString() : selected.front()->text();
 }
 
 QStringList FileList::names() const {
@@ -51,7 +54,7 @@ QStringList FileList::names() const {
 
 void FileList::select(const QString& name) {
     const QList<QListWidgetItem*> found = findItems(name, Qt::MatchExactly);
-    if (!found.isEmpty()) setCurrentItem(found.front());
+    if (!found.isEmpty()) setCurrentItem(found.front(), QItemSelectionModel::ClearAndSelect);
 }
 
 KeyPreview::KeyPreview(QWidget* window) : QObject(window), window_(window) {

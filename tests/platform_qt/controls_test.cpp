@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -49,6 +50,19 @@ TEST_F(FileListTest, SelectingReportsAClickAndRefreshKeepsTheSelection) {
     EXPECT_EQ(list.names().front(), QStringLiteral("0_First.ele"));
     EXPECT_EQ(list.file_name(), QStringLiteral("Water.mix"));
     EXPECT_EQ(clicked.count(), 1);  // a refresh is no click
+}
+
+TEST_F(FileListTest, FocusWithoutSelectionIsNoClick) {
+    QWidget window;
+    platform::FileList list(&window);
+    list.set_pattern(QStringLiteral("*.ele;*.mix"));
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QSignalSpy clicked(&list, &platform::FileList::clicked);
+    list.setFocus();  // makes the first row current, selecting nothing
+    QApplication::processEvents();
+    EXPECT_EQ(clicked.count(), 0);
+    EXPECT_EQ(list.file_name(), QString());
 }
 
 TEST(TextBoxTest, ReportsKeysAndStillTakesThem) {
