@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/controls.h"
@@ -170,6 +171,27 @@ TEST_F(SpectrumWindowTest, DisplayModeChangesTheAxisWordAndTheCurve) {
     EXPECT_EQ(form_->Label25->text(), QStringLiteral("相対照射線量"));
     Choose(form_->Option10);
     EXPECT_EQ(form_->Label25->text(), QStringLiteral("相対光子数"));
+}
+
+TEST_F(SpectrumWindowTest, ReferenceSpectrumScalesTheLaterCurves) {
+    Choose(form_->Check1);  // below the client area, reached here as by the keyboard
+    Press(form_->Command1);
+    EXPECT_FALSE(form_->Check1->isChecked());
+    EXPECT_FALSE(form_->Check1->isEnabled());
+    EXPECT_EQ(module_.ReferenceState, 2);
+    const double reference = module_.SpectrumMax;
+    EXPECT_EQ(module_.ReferenceMax, reference);
+
+    Type(form_->Text1, QStringLiteral("60"));
+    Press(form_->Command1);
+    EXPECT_EQ(module_.SpectrumMax, reference);  // the softer curve keeps the first one's scale
+    double highest = 0;
+    for (double v : module_.Spectrum) highest = std::max(highest, v);
+    EXPECT_LT(highest, reference);
+
+    Press(form_->Command3);
+    EXPECT_EQ(module_.ReferenceState, 0);
+    EXPECT_TRUE(form_->Check1->isEnabled());
 }
 
 TEST_F(SpectrumWindowTest, MatchingWithoutMeasuredHvlOnlyShowsTheMessage) {
