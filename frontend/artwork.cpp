@@ -4,7 +4,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <random>
+
+#include "platform/picture.h"
 
 namespace frontend {
 
@@ -84,6 +89,62 @@ QIcon EndButtonIcon(int pixels) {
     p.drawArc(ring, 120 * 16, 300 * 16);
     p.drawLine(QPointF(s / 2, s * 0.1), QPointF(s / 2, s * 0.5));
     return QIcon(pixmap);
+}
+
+void DrawPhotonTracks(platform::Picture& picture) {
+    const double w = picture.image().width(), h = picture.image().height();
+    const double slab_top = 0.28 * h, slab_bottom = 0.7 * h, detector = 0.9 * h;
+    picture.clear();
+    picture.fill_rectangle(0, slab_top, w - 1, slab_bottom, QColor(205, 228, 247));
+    picture.fill_rectangle(0, detector, w - 1, detector + 3, QColor(128, 128, 128));
+
+    // A small Monte Carlo of its own: parallel photons from above, exponential free paths, at each
+    // interaction absorption or a new direction, until the photon leaves the slab. A fixed seed, so the
+    // picture is the same every time, as the engine's results are for the same input.
+    std::minstd_rand rng(7);
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    const double mean_free_path = 0.8 * (slab_bottom - slab_top);
+    const QColor primary(255, 0, 0), scattered(0, 0, 255), absorbed(0, 0, 0);
+    for (int n = 0; n < 16; ++n) {
+        double x = w * (0.05 + 0.9 * (n + uniform(rng)) / 16), y = 0;
+        double dx = 0, dy = 1;
+        bool first = true;
+        for (int step = 0; step < 8; ++step) {
+            // The first flight starts at the entrance surface: the air above does not interact.
+            const double path = -mean_free_path * std::log(1 - uniform(rng));
+            double nx = x + path * dx;
+            double ny = (first ? slab_top : y) + path * dy;
+            const bool leaves = ny < slab_top || ny > slab_bottom;
+            if (leaves && dy > 0) {
+                // Out through the exit surface, on to the detector plane.
+                const double t = (detector - y) / dy;
+                nx = x + t * dx;
+                ny = detector;
+            } else if (leaves) {
+                const double t = std::min(1.5 * path, (y + 2) / -dy);
+                nx = x + t * dx;
+                ny = y + t * dy;
+            }
+            picture.line(x, y, nx, ny, first ? primary : scattered);
+            if (leaves) break;
+            x = nx;
+            y = ny;
+            first = false;
+            if (uniform(rng) < 0.3) {
+                picture.line(x - 2, y - 2, x + 2, y + 2, absorbed);
+                picture.line(x - 2, y + 2, x + 2, y - 2, absorbed);
+                break;
+            }
+            picture.fill_rectangle(x - 1, y - 1, x + 1, y + 1, scattered);
+            const double angle = 2 * 3.14159265358979 * uniform(rng);
+            dx = std::cos(angle);
+            dy = std::sin(angle);
+        }
+    }
+    picture.set_fore_color(QColor(0, 0, 0));
+    picture.print_text(6, 4, QStringLiteral("X線"));
+    picture.print_text(6, slab_top + 4, QStringLiteral("ファントム"));
+    picture.print_text(6, detector - 24, QStringLiteral("検出器"));
 }
 
 }  // namespace frontend

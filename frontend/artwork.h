@@ -4,7 +4,11 @@
 #include <QPixmap>
 #include <QSize>
 
-// The front-end's pictures, drawn in code so they scale with nothing and need no files.
+namespace platform {
+class Picture;
+}
+
+// The front-end's pictures, drawn in code, so no picture files ship.
 namespace frontend {
 
 // The main window's background: a night-blue ground with, along the bottom, the exercise in one line:
@@ -13,5 +17,9 @@ QPixmap MainBackground(QSize size);
 
 // The end button's picture: the power symbol, `pixels` square.
 QIcon EndButtonIcon(int pixels);
+
+// The source viewer's small picture: photon histories as the engine follows them, a few primaries
+// crossing a slab straight, others scattered from point to point, and the detector below.
+void DrawPhotonTracks(platform::Picture& picture);
 
 }  // namespace frontend

@@ -6,6 +6,9 @@
 #include <QPushButton>
 
 #include "frontend/artwork.h"
+#include "frontend/form3.h"
+#include "frontend/form5.h"
+#include "frontend/form7.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/program.h"
@@ -40,7 +43,11 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, int left, int t
 
 }  // namespace
 
-Form2::Form2(Module1& module) : m_(module) {
+Form2::Form2(Module1& module)
+    : m_(module),
+      form3_(std::make_unique<Form3>(module, *this)),
+      form5_(std::make_unique<Form5>(module)),
+      form7_(std::make_unique<Form7>()) {
     BuildControls();
     ConnectHandlers();
     platform::center_on_screen(this);
@@ -102,13 +109,19 @@ void Form2::Command1_Click() {
     if (StartProgram(this, kSpectrumGenerator, platform::ProgramKind::Windowed)) Command2->setEnabled(true);
 }
 
-void Form2::Command2_Click() {}
+void Form2::Command2_Click() {
+    form3_->Open();
+}
 
-void Form2::Command3_Click() {}
+void Form2::Command3_Click() {
+    form5_->Open();
+}
 
 void Form2::Command4_Click() {}
 
-void Form2::Command5_Click() {}
+void Form2::Command5_Click() {
+    form7_->Open();
+}
 
 void Form2::Command6_Click() {
     platform::end_program();

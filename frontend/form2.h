@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "frontend/module1.h"
 
@@ -8,6 +9,10 @@ class QLabel;
 class QPushButton;
 
 namespace frontend {
+
+class Form3;
+class Form5;
+class Form7;
 
 // The main window: the four steps of an exercise top to bottom (exposure conditions, phantom, run, results),
 // the source-text viewer and the end button. It owns the other windows, each made once and then only shown
@@ -18,6 +23,10 @@ class Form2 : public QWidget {
   public:
     explicit Form2(Module1& module);
     ~Form2() override;
+
+    Form3& form3() { return *form3_; }
+    Form5& form5() { return *form5_; }
+    Form7& form7() { return *form7_; }
 
     void Form_Load();
     void Command1_Click();
@@ -49,6 +58,9 @@ class Form2 : public QWidget {
     void ConnectHandlers();
 
     Module1& m_;
+    std::unique_ptr<Form3> form3_;
+    std::unique_ptr<Form5> form5_;
+    std::unique_ptr<Form7> form7_;
 };
 
 }  // namespace frontend
