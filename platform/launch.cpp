@@ -52,19 +52,28 @@ std::string path_variable() {
 
 struct Terminal {
     const char* name;
-    std::array<const char*, 2> words;  // what comes between the terminal and the program; nullptr ends it
+    const char* run_word;  // what comes before the program: most take -e; some -x or the end of options
 };
 
-// Each terminal's word for "run this program": most take -e; some take -x or the end of options.
 constexpr std::array<Terminal, 7> kTerminals = {{
-    {"x-terminal-emulator", {"-e", nullptr}},
-    {"gnome-terminal", {"--", nullptr}},
-    {"konsole", {"-e", nullptr}},
-    {"xfce4-terminal", {"-x", nullptr}},
-    {"mate-terminal", {"-x", nullptr}},
-    {"lxterminal", {"-e", nullptr}},
-    {"xterm", {"-e", nullptr}},
+    {"x-terminal-emulator", "-e"},
+    {"gnome-terminal", "--"},
+    {"konsole", "-e"},
+    {"xfce4-terminal", "-x"},
+    {"mate-terminal", "-x"},
+    {"lxterminal", "-e"},
+    {"xterm", "-e"},
 }};
+
+// xterm's own bitmap fonts have no Japanese (and may not be installed at all), so the engine's banner and
+// prompts would not be readable: an xterm, however it is reached, draws with fontconfig's monospace font,
+// which falls back to the Japanese fonts for the characters it lacks.
+bool is_xterm(const fs::path& terminal) {
+    std::error_code ec;
+    fs::path real = fs::canonical(terminal, ec);
+    const std::string name = (ec ? terminal : real).filename().string();
+    return name == "xterm" || name == "lxterm" || name == "uxterm";
+}
 
 LaunchResult failed(int error, const fs::path& program) {
     return {LaunchOutcome::Failed, std::generic_category().message(error), program};
@@ -122,8 +131,8 @@ std::optional<std::vector<std::string>> find_terminal() {
         auto found = find_on_path(executable_file_name(terminal.name), path);
         if (!found) continue;
         std::vector<std::string> command{found->string()};
-        for (const char* word : terminal.words)
-            if (word) command.emplace_back(word);
+        if (is_xterm(*found)) command.insert(command.end(), {"-fa", "Monospace", "-fs", "11"});
+        command.emplace_back(terminal.run_word);
         return command;
     }
     return std::nullopt;

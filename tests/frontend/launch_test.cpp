@@ -68,21 +68,32 @@ TEST_F(LaunchTest, PrefersTheDesktopsTerminalThenTheCommonOnes) {
     struct Case {
         std::vector<std::string> present;
         std::string chosen;
-        std::string word;
+        std::vector<std::string> words;
     };
+    // An xterm, also behind the desktop's name for its terminal, is given a font that has Japanese.
+    const std::vector<std::string> xterm_words = {"-fa", "Monospace", "-fs", "11", "-e"};
     const Case cases[] = {
-        {{"xterm", "x-terminal-emulator", "konsole"}, "x-terminal-emulator", "-e"},
-        {{"xterm", "gnome-terminal"}, "gnome-terminal", "--"},
-        {{"xterm", "xfce4-terminal"}, "xfce4-terminal", "-x"},
-        {{"xterm"}, "xterm", "-e"},
+        {{"xterm", "x-terminal-emulator", "konsole"}, "x-terminal-emulator", {"-e"}},
+        {{"xterm", "gnome-terminal"}, "gnome-terminal", {"--"}},
+        {{"xterm", "xfce4-terminal"}, "xfce4-terminal", {"-x"}},
+        {{"xterm"}, "xterm", xterm_words},
+        {{"xterm", "x-terminal-emulator->xterm"}, "x-terminal-emulator", xterm_words},
     };
     for (const Case& c : cases) {
         ScratchDir bin;
-        for (const std::string& name : c.present) write_script(bin / name, "exit 0");
+        for (const std::string& entry : c.present) {
+            const std::size_t arrow = entry.find("->");
+            if (arrow == std::string::npos)
+                write_script(bin / entry, "exit 0");
+            else
+                fs::create_symlink(bin / entry.substr(arrow + 2), bin / entry.substr(0, arrow));
+        }
         PathVariable path(bin.path().string());
         auto terminal = platform::find_terminal();
         ASSERT_TRUE(terminal) << c.chosen;
-        EXPECT_EQ(*terminal, (std::vector<std::string>{(bin / c.chosen).string(), c.word}));
+        std::vector<std::string> expected{(bin / c.chosen).string()};
+        expected.insert(expected.end(), c.words.begin(), c.words.end());
+        EXPECT_EQ(*terminal, expected);
     }
     ScratchDir empty;
     PathVariable path(empty.path().string());
