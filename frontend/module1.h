@@ -1,8 +1,9 @@
 #pragma once
 
-#include <array>
 #include <string_view>
 
+#include "frontend/image_scale.h"
+#include "frontend/result_data.h"
 #include "platform/launch.h"
 
 class QWidget;
@@ -13,10 +14,6 @@ namespace frontend {
 inline constexpr std::string_view kSpectrumGenerator = "tubegen";
 inline constexpr std::string_view kEngineWithoutGrid = "voxtrace_nogrid";
 inline constexpr std::string_view kEngineWithGrid = "voxtrace_grid";
-
-// Energy bins 1 … 300 (0.5 keV each) and the 200 × 200 detector pixels, with index 0 unused.
-inline constexpr int kBins = 300;
-inline constexpr int kPixels = 200;
 
 // The state that the front-end's windows share for the life of the program. It holds the result viewer's
 // image arrays (about 1.3 MB), so the program makes one on the heap.
@@ -31,13 +28,13 @@ struct Module1 {
     // The result file of the viewer's last "OK", kept until the next one; entries with an index 0 are never
     // filled and stay 0.
     // (k, i, j): k = 1 primary, 2 scattered, 3 their sum; i column, j row. Tallies in keV, then grey levels.
-    std::array<std::array<std::array<double, kPixels + 1>, kPixels + 1>, 4> ImageData{};
+    ImageArray ImageData{};
     // (s, n): s = 0 incident, 1 primary, 2 scattered, 3 primary + scattered; photons in bin n.
-    std::array<std::array<double, kBins + 1>, 4> SpectrumData{};
+    SpectrumArray SpectrumData{};
     // (0, n) incident and (1, n) primary + scattered, both over the largest incident value.
-    std::array<std::array<double, kBins + 1>, 2> IncidentPlot{};
+    IncidentPlotArray IncidentPlot{};
     // (0, n) primary + scattered, (1, n) primary, (2, n) scattered, over the largest primary + scattered.
-    std::array<std::array<double, kBins + 1>, 3> ExitPlot{};
+    ExitPlotArray ExitPlot{};
 };
 
 // Starts a program of the system by its name, without waiting for it. One that cannot be found or

@@ -30,6 +30,11 @@ class NumberSequenceReader {
 
     double next_number(std::string_view expected);
 
+    // Reports an InputError at the line last read, for a number that was read but cannot be used.
+    [[noreturn]] void fail(std::string_view expected, std::string_view found) const {
+        reader_.fail(expected, 0, found);
+    }
+
     const std::string& name() const { return reader_.name(); }
 
   private:
