@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "frontend/artwork.h"
+#include "frontend/form1.h"
 #include "frontend/form3.h"
 #include "frontend/form5.h"
 #include "frontend/form7.h"
@@ -45,6 +46,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, int left, int t
 
 Form2::Form2(Module1& module)
     : m_(module),
+      form1_(std::make_unique<Form1>(module)),
       form3_(std::make_unique<Form3>(module, *this)),
       form5_(std::make_unique<Form5>(module)),
       form7_(std::make_unique<Form7>()) {
@@ -117,7 +119,9 @@ void Form2::Command3_Click() {
     form5_->Open();
 }
 
-void Form2::Command4_Click() {}
+void Form2::Command4_Click() {
+    form1_->Open();
+}
 
 void Form2::Command5_Click() {
     form7_->Open();

@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace frontend {
 
+class Form1;
 class Form3;
 class Form5;
 class Form7;
@@ -24,6 +25,7 @@ class Form2 : public QWidget {
     explicit Form2(Module1& module);
     ~Form2() override;
 
+    Form1& form1() { return *form1_; }
     Form3& form3() { return *form3_; }
     Form5& form5() { return *form5_; }
     Form7& form7() { return *form7_; }
@@ -58,6 +60,7 @@ class Form2 : public QWidget {
     void ConnectHandlers();
 
     Module1& m_;
+    std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Form5> form5_;
     std::unique_ptr<Form7> form7_;
