@@ -132,9 +132,13 @@ void Form5::Command1_Click() {
                                         .arg(QString::fromLatin1(kRunConditionsFile), QString::fromUtf8(e.what())));
         return;
     }
+    // While the pending events run, a second press of "Go" waiting among them must not start a second
+    // engine on the same result file: the button is off until this press is done.
+    Command1->setEnabled(false);
     platform::process_pending_events();
-    if (!StartProgram(this, EngineProgram(m_.GridFlag), platform::ProgramKind::Console)) return;
-    hide();
+    const bool started = StartProgram(this, EngineProgram(m_.GridFlag), platform::ProgramKind::Console);
+    Command1->setEnabled(true);
+    if (started) hide();
 }
 
 void Form5::Command2_Click() {

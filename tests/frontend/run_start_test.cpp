@@ -1,4 +1,6 @@
 // The run start: "Go" writes "Phantom.dat" byte for byte and starts the engine build of the grid setting.
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <fstream>
 
@@ -77,6 +79,22 @@ INSTANTIATE_TEST_SUITE_P(
         GoCase{"the_default_count_and_a_japanese_name", 1, "5.5", 6, true, "100000000", "結果",
                "01\r\n05.5\r\n34.0\r\n01\r\n1.00E+08\r\n\x8C\x8B\x89\xCA.data\r\n", "voxtrace_grid"}),
     [](const testing::TestParamInfo<GoCase>& info) { return std::string(info.param.what); });
+
+TEST_F(RunStart, ASecondPressWaitingAmongThePendingEventsStartsNoSecondRun) {
+    AcceptPhantom(1, QStringLiteral("20"), 6, false);
+    Type(f().Text1, QStringLiteral("run"));
+    // A quick double click: the second press is queued when the first one's handler lets events run.
+    const QPoint at(8, f().Command1->height() / 2);
+    QCoreApplication::postEvent(f().Command1, new QMouseEvent(QEvent::MouseButtonPress, at, f().Command1->mapToGlobal(at),
+                                                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(f().Command1, new QMouseEvent(QEvent::MouseButtonRelease, at,
+                                                             f().Command1->mapToGlobal(at), Qt::LeftButton,
+                                                             Qt::NoButton, Qt::NoModifier));
+    Press(f().Command1);
+    EXPECT_EQ(Started(1), std::vector<std::string>{"voxtrace_nogrid"});
+    EXPECT_TRUE(wait_for_lines(work() / "started.txt", 2, 1).size() == 1) << "a second engine was started";
+    EXPECT_TRUE(f().Command1->isEnabled());
+}
 
 TEST_F(RunStart, RefusesANameTheEngineCouldNotWriteItsResultUnder) {
     AcceptPhantom(1, QStringLiteral("20"), 6, false);
