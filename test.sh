@@ -12,7 +12,7 @@ scripts/setup
 cmake -S . -B "$build-sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHADOWBENCH_WINDOWS=OFF \
       -DSHADOWBENCH_SANITIZE=ON >/dev/null
 cmake --build "$build-sanitize" -j"$(nproc)"
-ctest --test-dir "$build-sanitize" --output-on-failure -j"$(nproc)" -L 'platform|engine|data|tubegen|robustness'
+ctest --test-dir "$build-sanitize" --output-on-failure -j"$(nproc)" -L 'platform|engine|data|tubegen|frontend|robustness'
 
 if command -v clang++ >/dev/null; then
   tools/fuzz 20 "$build-fuzz"
