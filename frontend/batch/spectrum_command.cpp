@@ -5,6 +5,7 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "options.h"
 #include "platform/number_input.h"
 #include "platform/number_pattern.h"
 #include "tubegen/arbitrary_filters.h"
@@ -19,14 +20,35 @@ const char* const kSpectrumUsage =
     "spectrum [--kv V] [--angle DEG] [--rect 1|2|3] [--inherent MM] [--al MM] [--cu MM] "
     "[--filter FILE=MM]... [--match-al MM | --match-cu MM]";
 
+void PrintSpectrumHelp(std::ostream& out) {
+    out << "usage: shadowbench-batch " << kSpectrumUsage << "\n\n"
+        << R"(Computes the tube spectrum as tubegen's "スペクトル計算・表示" does, in the current directory:
+reads Mus-shadowbench.dat, writes B_tubegen.dat, and prints the tube voltage, the inherent
+filtration, the half-value layers and the mean photon energy as "key: value" lines. Absent options
+keep the window's start values.
+
+  --kv V             peak tube voltage in kV (default 100)
+  --angle DEG        target angle in degrees (default 12)
+  --rect 1|2|3       1 constant potential (default), 2 three-phase 12-pulse, 3 single-phase full-wave
+  --inherent MM      inherent filtration in mm Al (default 2.5)
+  --al MM, --cu MM   added aluminium and copper filters in mm (default 0)
+  --filter FILE=MM   a filter of the material of a composition file, up to three
+  --match-al MM      adjust the inherent filtration until the aluminium HVL is MM
+  --match-cu MM      the same for a copper HVL
+)";
+}
+
+bool IsSpectrumOption(const std::string& name) {
+    static const char* const kOptions[] = {"--kv", "--angle",  "--rect",     "--inherent", "--al",
+                                           "--cu", "--filter", "--match-al", "--match-cu"};
+    for (const char* option : kOptions)
+        if (name == option) return true;
+    return false;
+}
+
 namespace {
 
 using tubegen::Box;
-
-class UsageError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
 
 struct FilterRequest {
     std::string file;
@@ -116,6 +138,10 @@ void Run(SpectrumRequest& r, std::ostream& out) {
 }  // namespace
 
 int RunSpectrumCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (AsksForHelp(args)) {
+        PrintSpectrumHelp(out);
+        return 0;
+    }
     try {
         SpectrumRequest request = ParseRequest(args);
         Run(request, out);

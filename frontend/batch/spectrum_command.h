@@ -14,5 +14,9 @@ namespace batch {
 int RunSpectrumCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 extern const char* const kSpectrumUsage;
+void PrintSpectrumHelp(std::ostream& out);
+
+// Whether an option belongs to `spectrum`.
+bool IsSpectrumOption(const std::string& name);
 
 }  // namespace batch
