@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <cstdio>
+
 #include "platform/program.h"
 
 namespace platform {
@@ -12,6 +14,8 @@ MessageCapture* g_capture = nullptr;
 }  // namespace
 
 void show_message(QWidget* parent, const QString& text, MessageIcon icon) {
+    // Also on standard error, so that a program started from a terminal leaves its report there.
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(program_title()), qUtf8Printable(text));
     if (g_capture) {
         g_capture->messages_.push_back({program_title(), text, icon});
         return;
