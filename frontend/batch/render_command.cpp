@@ -127,9 +127,11 @@ Figures Render(const RenderRequest& request, PictureSession& pictures, std::ostr
     frontend::ComputeSpectrumPlots(tallies->spectrum, scaled->incident, scaled->exit);
     const Figures figures = FiguresOf(*tallies, KindsOfRun(request, description, err));
 
-    std::error_code ec;
-    std::filesystem::create_directories(request.out_dir, ec);
-    if (ec) throw platform::OutputError(request.out_dir.string(), ec.message());
+    if (!request.out_dir.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(request.out_dir, ec);
+        if (ec) throw platform::OutputError(request.out_dir.string(), ec.message());
+    }
     const std::string stem = request.result.stem().string();
     std::vector<WrittenFile> files = {
         {"profiles_csv", request.out_dir / (stem + "_profiles_row" + std::to_string(request.row) + ".csv")},

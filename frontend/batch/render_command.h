@@ -25,7 +25,7 @@ bool IsRenderOption(const std::string& name);
 
 struct RenderRequest {
     std::filesystem::path result;
-    std::filesystem::path out_dir = ".";
+    std::filesystem::path out_dir;  // empty: the current directory
     int row = 100;
 };
 RenderRequest ParseRenderRequest(const std::vector<std::string>& positionals,
