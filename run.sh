@@ -2,9 +2,11 @@
 # Sets up, builds, lays out <build dir>/run and runs the main job there.
 # Usage: ./run.sh [build dir]   (default: build)
 #
-# The main job for now: a demonstration exercise without windows. The default tube spectrum (100 kV,
-# 12 degrees, 2.5 mm Al, constant potential) is computed, a 20 cm water phantom with a 34 cm field is
-# ordered, and the no-grid engine runs 10^6 photon histories with both of its Enter prompts answered.
+# With a display (DISPLAY or WAYLAND_DISPLAY set) the main job is the front-end shadowbench, which leads
+# through an exercise in its windows. Without one it is the same exercise by shadowbench-batch: the
+# default tube spectrum (100 kV, 12 degrees, 2.5 mm Al, constant potential), the water phantom with the
+# bone rod and the lungs, no grid, 10^6 photon histories, then the result viewer's pictures and the
+# figures.
 set -euo pipefail
 cd "$(dirname "$0")"
 build=${1:-build}
@@ -14,7 +16,8 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
 cd "$build/run"
-./shadowbench-batch spectrum
-printf '01\r\n20.0\r\n34.0\r\n00\r\n1.00E+06\r\ndemo.data\r\n' > Phantom.dat
-printf '\n\n' | ./voxtrace_nogrid
-echo "run.sh: result file $(pwd)/demo.data"
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec ./shadowbench
+fi
+./shadowbench-batch exercise --phantom 2 --out pictures
+echo "run.sh: the pictures and their tables are in $(pwd)/pictures, the result file is $(pwd)/exercise.data"
