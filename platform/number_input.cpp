@@ -1,5 +1,7 @@
 #include "platform/number_input.h"
 
+#include <cmath>
+
 #include <locale.h>
 #include <stdlib.h>
 
@@ -101,6 +103,8 @@ double NumberSequenceReader::next_number(std::string_view expected) {
     if (!at_line_end() && line_[pos_] == ',') ++pos_;
     std::optional<double> value = parse_decimal_number(item);
     if (!value) reader_.fail(expected, 0, item.empty() ? "," : from_cp932(item));
+    // A number beyond the range of a double would go on as infinity into every sum and message made of it.
+    if (!std::isfinite(*value)) reader_.fail(std::string(expected) + " within the range of numbers", 0, from_cp932(item));
     return *value;
 }
 

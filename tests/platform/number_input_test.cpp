@@ -97,6 +97,12 @@ TEST_F(NumberSequenceReaderTest, EmptyItemAndEndOfFileAreErrors) {
     short_file.next_number("a number");
     short_file.next_number("a number");
     EXPECT_THROW(short_file.next_number("the third number"), platform::InputError);
+
+    // Found by fuzzing the filter picker: a record count of 9.682E7000 read as infinity, and the message
+    // that named it could not format it and ended the program.
+    platform::NumberSequenceReader huge(write("1.190E-03 9.682E7000\n"));
+    huge.next_number("the density");
+    EXPECT_THROW(huge.next_number("the number of records"), platform::InputError);
 }
 
 }  // namespace
