@@ -12,18 +12,22 @@ run=$(realpath "$1")
 out=$(realpath -m "$2")
 mkdir -p "$out"
 
-display=
-for n in $(seq 101 140); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=:$n; break; fi
-done
-[ -n "$display" ] || { echo "xvfb_smoke: no free display number"; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+# The server takes the first free display itself and names it, so runs side by side never share one.
+number_file=$(mktemp)
 program=
-trap '[ -n "$program" ] && kill "$program" 2>/dev/null; kill "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display
+xvfb=
+cleanup() {
+  set +e
+  for pid in $program $xvfb; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
+  rm -f "$number_file"
+}
+trap cleanup EXIT
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.1; done
+[ -s "$number_file" ] || { echo "xvfb_smoke: Xvfb did not start"; exit 1; }
+export DISPLAY=:$(head -1 "$number_file")
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 cd "$run"
 ./shadowbench &
