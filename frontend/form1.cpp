@@ -13,6 +13,7 @@
 #include "frontend/form6.h"
 #include "frontend/image_scale.h"
 #include "frontend/result_data.h"
+#include "frontend/result_drawing.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/cp932.h"
@@ -328,20 +329,11 @@ void Form1::Command14_Click() {
 }
 
 void Form1::DrawImage(int k) {
-    for (int j = 1; j <= kPixels; ++j)
-        for (int i = 1; i <= kPixels; ++i) {
-            const int c = GreyComponent(m_.ImageData[k][i][j]);
-            const PixelSquare s = ImagePixelSquare(k, i, j);
-            Picture1->fill_rectangle(s.left, s.top, s.right, s.bottom, QColor(c, c, c));
-        }
+    frontend::DrawImage(*Picture1, m_.ImageData, k);
 }
 
 void Form1::DrawProfiles(int r) {
-    for (int k = 1; k <= 3; ++k) {
-        Picture2->point(ProfileX(k, 1), ProfileHeight(m_.ImageData[k][1][r]));
-        for (int i = 2; i <= kPixels; ++i)
-            Picture2->line_to(ProfileX(k, i), ProfileHeight(m_.ImageData[k][i][r]));
-    }
+    frontend::DrawProfiles(*Picture2, m_.ImageData, r);
 }
 
 void Form1::MoveRowCursor(double y) {

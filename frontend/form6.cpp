@@ -5,6 +5,7 @@
 #include <array>
 
 #include "frontend/close_icon.h"
+#include "frontend/result_drawing.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/picture.h"
@@ -16,25 +17,16 @@ namespace {
 
 constexpr const char* kGothic = "ＭＳ Ｐゴシック";
 
-const QColor kGrey(128, 128, 128);
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kMagenta(255, 0, 255);
 const QColor kLightCyan(192, 255, 255);
 
-// The plot area in user units: bin n along x (0.5 keV each), the relative photon number × 500 up y.
-constexpr double kPlotRight = kBins;
-constexpr double kPlotTop = 500;
-
 platform::Picture* MakePlot(QWidget* parent, int left) {
     auto* plot = new platform::Picture(parent);
     platform::place(plot, left, 90, 5745, 8370);
-    plot->set_back_color(Qt::white);
-    plot->setFont(platform::design_font("Times New Roman", 18));
-    // One unit per pixel, y upwards, with x = -55 at the left edge and y = 510 at the top edge.
-    const QSize client = plot->image().size();
-    plot->set_scale(-55, 510, client.width(), -client.height());
+    PreparePlot(*plot);
     return plot;
 }
 
@@ -54,38 +46,6 @@ QLabel* MakeCaption(QWidget* parent, const QString& text, const QColor& color, d
     platform::set_fore_color(label, color);
     platform::place(label, left, top);
     return label;
-}
-
-// The grid, the frame and the tick labels, the same for both plots.
-void DrawFrame(platform::Picture& plot) {
-    plot.clear();
-    plot.set_draw_width(1);
-    for (int x = 40; x <= 280; x += 40) plot.line(x, 0, x, kPlotTop, kGrey);
-    for (int y = 50; y <= 450; y += 50) plot.line(0, y, kPlotRight, y, kGrey);
-    plot.set_draw_width(2);
-    plot.rectangle(0, 0, kPlotRight, kPlotTop, kBlack);
-
-    plot.set_fore_color(platform::button_text_color());
-    struct Tick {
-        const char* text;
-        double x, y;
-    };
-    static constexpr Tick kTicks[] = {
-        {"1.0", -35, 508}, {"0.8", -35, 410}, {"0.6", -35, 310}, {"0.4", -35, 210}, {"0.2", -35, 110},
-        {"0", -15, -1},    {"40", 70, -1},    {"80", 150, -1},   {"120", 225, -1},  {"keV", 180, -16},
-    };
-    for (const Tick& tick : kTicks) plot.print_text(tick.x, tick.y, QString::fromLatin1(tick.text));
-}
-
-void DrawLegend(platform::Picture& plot, const char* text, const QColor& color, double y) {
-    plot.set_fore_color(color);
-    plot.print_text(170, y, QString::fromLatin1(text));
-}
-
-// A curve over bins 1 … 300 at 500 × its relative value; nothing clips what lies above 1.0.
-void DrawCurve(platform::Picture& plot, const std::array<double, kBins + 1>& values, const QColor& color) {
-    plot.point(1, kPlotTop * values[1], color);
-    for (int n = 2; n <= kBins; ++n) plot.line_to(n, kPlotTop * values[n], color);
 }
 
 }  // namespace
@@ -125,24 +85,8 @@ Form6::Form6(const Module1& module) : m_(module) {
 }
 
 void Form6::DrawPlots() {
-    DrawFrame(*Picture1);
-    DrawLegend(*Picture1, "incident", kRed, 450);
-    DrawLegend(*Picture1, "penetrated", kBlue, 425);
-    Picture1->set_draw_width(2);
-    DrawCurve(*Picture1, m_.IncidentPlot[0], kRed);
-    DrawCurve(*Picture1, m_.IncidentPlot[1], kBlue);
-    // The frame once more, over the curves that run along it.
-    Picture1->rectangle(0, 0, kPlotRight, kPlotTop, kBlack);
-
-    DrawFrame(*Picture2);
-    DrawLegend(*Picture2, "penetrated", kBlue, 450);
-    DrawLegend(*Picture2, "primary", kRed, 425);
-    DrawLegend(*Picture2, "scatter", kMagenta, 400);
-    Picture2->set_draw_width(2);
-    DrawCurve(*Picture2, m_.ExitPlot[0], kBlue);
-    DrawCurve(*Picture2, m_.ExitPlot[1], kRed);
-    DrawCurve(*Picture2, m_.ExitPlot[2], kMagenta);
-    Picture2->rectangle(0, 0, kPlotRight, kPlotTop, kBlack);
+    DrawIncidentPlot(*Picture1, m_.IncidentPlot);
+    DrawExitPlot(*Picture2, m_.ExitPlot);
 }
 
 void Form6::Command6_Click() {

@@ -6,8 +6,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "platform/colors.h"
-#include "platform/fonts.h"
+#include "frontend/result_drawing.h"
 #include "platform/objects.h"
 #include "platform/picture.h"
 #include "platform/twips.h"
@@ -15,15 +14,11 @@
 namespace batch {
 namespace {
 
-using frontend::kBins;
 using frontend::kImageStride;
-using frontend::kPixels;
 
 const QColor kBlack(0, 0, 0);
 const QColor kGrey(128, 128, 128);
 const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kMagenta(255, 0, 255);
 const QColor kLightYellow(255, 255, 192);
 
 // The picture areas' outer sizes in twips, as the two windows place them.
@@ -32,10 +27,8 @@ constexpr int kImageAreaHeight = 6135;
 constexpr int kProfileAreaHeight = 3855;
 constexpr int kPlotWidth = 5745;
 constexpr int kPlotHeight = 8370;
-// The profile area's height in its own units, and the spectra plots' area in theirs.
+// The profile area's height in its own units.
 constexpr double kProfileScale = 255;
-constexpr double kPlotRight = kBins;
-constexpr double kPlotTop = 500;
 
 // A picture area of the given outer size, laid out as a shown one but never put on a screen.
 std::unique_ptr<platform::Picture> MakeArea(int width_twips, int height_twips) {
@@ -73,13 +66,7 @@ void DrawImages(const frontend::ImageArray& grey, const std::filesystem::path& f
     MakeLine(*area, 400, 0, 400, 408, kBlack, 2);
     MakeLine(*area, 800, 0, 800, 408, kBlack, 2);
     area->clear();
-    for (int k = 1; k <= 3; ++k)
-        for (int j = 1; j <= kPixels; ++j)
-            for (int i = 1; i <= kPixels; ++i) {
-                const int c = frontend::GreyComponent(grey[k][i][j]);
-                const frontend::PixelSquare s = frontend::ImagePixelSquare(k, i, j);
-                area->fill_rectangle(s.left, s.top, s.right, s.bottom, QColor(c, c, c));
-            }
+    for (int k = 1; k <= 3; ++k) frontend::DrawImage(*area, grey, k);
     Save(*area, file);
 }
 
@@ -101,82 +88,26 @@ void DrawProfiles(const frontend::ImageArray& grey, int r, const std::filesystem
     for (int n = 1; n <= 9; ++n)
         MakeLine(*area, 0, n * kProfileScale / 10, width, n * kProfileScale / 10, kGrey, 1);
     area->clear();
-    for (int k = 1; k <= 3; ++k) {
-        area->point(frontend::ProfileX(k, 1), frontend::ProfileHeight(grey[k][1][r]));
-        for (int i = 2; i <= kPixels; ++i)
-            area->line_to(frontend::ProfileX(k, i), frontend::ProfileHeight(grey[k][i][r]));
-    }
+    frontend::DrawProfiles(*area, grey, r);
     Save(*area, file);
 }
 
-// A plot of the spectra view: white, one unit a pixel, bin n along x and 500 × the relative photon number
-// up y, with x = −55 at the left edge and y = 510 at the top edge.
+// A plot of the spectra view, laid out as the window lays it out.
 std::unique_ptr<platform::Picture> MakePlot() {
     auto plot = MakeArea(kPlotWidth, kPlotHeight);
-    plot->set_back_color(Qt::white);
-    plot->setFont(platform::design_font("Times New Roman", 18));
-    const QSize client = plot->image().size();
-    plot->set_scale(-55, 510, client.width(), -client.height());
+    frontend::PreparePlot(*plot);
     return plot;
 }
 
-// The grid, the frame and the tick labels, the same for both plots.
-void DrawFrame(platform::Picture& plot) {
-    plot.clear();
-    plot.set_draw_width(1);
-    for (int x = 40; x <= 280; x += 40) plot.line(x, 0, x, kPlotTop, kGrey);
-    for (int y = 50; y <= 450; y += 50) plot.line(0, y, kPlotRight, y, kGrey);
-    plot.set_draw_width(2);
-    plot.rectangle(0, 0, kPlotRight, kPlotTop, kBlack);
-    plot.set_fore_color(platform::button_text_color());
-    struct Tick {
-        const char* text;
-        double x, y;
-    };
-    static constexpr Tick kTicks[] = {
-        {"1.0", -35, 508}, {"0.8", -35, 410}, {"0.6", -35, 310}, {"0.4", -35, 210}, {"0.2", -35, 110},
-        {"0", -15, -1},    {"40", 70, -1},    {"80", 150, -1},   {"120", 225, -1},  {"keV", 180, -16},
-    };
-    for (const Tick& tick : kTicks) plot.print_text(tick.x, tick.y, QString::fromLatin1(tick.text));
-}
-
-void DrawLegend(platform::Picture& plot, const char* text, const QColor& color, double y) {
-    plot.set_fore_color(color);
-    plot.print_text(170, y, QString::fromLatin1(text));
-}
-
-void DrawCurve(platform::Picture& plot, const std::array<double, kBins + 1>& values, const QColor& color) {
-    plot.point(1, kPlotTop * values[1], color);
-    for (int n = 2; n <= kBins; ++n) plot.line_to(n, kPlotTop * values[n], color);
-}
-
-// Left: the spectrum entering the phantom (red) and the one leaving it (blue), over the entering maximum.
 void DrawIncidentPlot(const frontend::IncidentPlotArray& incident, const std::filesystem::path& file) {
     auto plot = MakePlot();
-    DrawFrame(*plot);
-    DrawLegend(*plot, "incident", kRed, 450);
-    DrawLegend(*plot, "penetrated", kBlue, 425);
-    plot->set_draw_width(2);
-    DrawCurve(*plot, incident[0], kRed);
-    DrawCurve(*plot, incident[1], kBlue);
-    // The frame once more, over the curves that run along it.
-    plot->rectangle(0, 0, kPlotRight, kPlotTop, kBlack);
+    frontend::DrawIncidentPlot(*plot, incident);
     Save(*plot, file);
 }
 
-// Right: the leaving spectrum (blue) and its primary (red) and scattered (magenta) parts, over its maximum.
 void DrawExitPlot(const frontend::ExitPlotArray& exit, const std::filesystem::path& file) {
     auto plot = MakePlot();
-    plot->set_fore_color(kMagenta);
-    DrawFrame(*plot);
-    DrawLegend(*plot, "penetrated", kBlue, 450);
-    DrawLegend(*plot, "primary", kRed, 425);
-    DrawLegend(*plot, "scatter", kMagenta, 400);
-    plot->set_draw_width(2);
-    DrawCurve(*plot, exit[0], kBlue);
-    DrawCurve(*plot, exit[1], kRed);
-    DrawCurve(*plot, exit[2], kMagenta);
-    plot->rectangle(0, 0, kPlotRight, kPlotTop, kBlack);
+    frontend::DrawExitPlot(*plot, exit);
     Save(*plot, file);
 }
 
