@@ -145,10 +145,10 @@ std::string_view RecordLayout::field_text(std::string_view line, std::size_t fie
 }
 
 void RecordLayout::fail(const LineReader& reader, std::string_view line, std::size_t field) const {
-    const FieldSpec& spec = fields_[field];
+    const FieldSpec& layout = fields_[field];
     std::size_t first = first_column_[field] + 1;
-    std::string what = spec.kind == 'I' ? "an integer" : "a number";
-    what += " in columns " + std::to_string(first) + "-" + std::to_string(first + spec.width - 1);
+    std::string what = layout.kind == 'I' ? "an integer" : "a number";
+    what += " in columns " + std::to_string(first) + "-" + std::to_string(first + layout.width - 1);
     reader.fail(what, static_cast<int>(field) + 1, from_cp932(field_text(line, field)));
 }
 
