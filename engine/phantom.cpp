@@ -182,6 +182,15 @@ void form_running_sums(const float* w, int n, float* bound) {
     }
 }
 
+void form_walk_codes() {
+    std::memset(walk_code, 0, sizeof walk_code);
+    for (int ix = 1; ix <= col_count; ++ix)
+        for (int iz = 1; iz <= plane_count; ++iz) {
+            for (int iy = 1; iy <= layer_count; ++iy) walk_code[walk_cell(ix, iz, iy)] = voxel_code[ix][iz][iy];
+            walk_code[walk_cell(ix, iz, layer_count + 1)] = walk_exit_code;
+        }
+}
+
 void load_run_conditions() {
     platform::LineReader in("Phantom.dat");
     phantom_type = platform::read_free_int(in, "the phantom type (an integer)");
@@ -211,6 +220,7 @@ void load_phantom() {
     if constexpr (grid_build) set_grid();
     set_code_densities(densities);
     form_boundaries();
+    form_walk_codes();
     note_materials_in_use();
 
     source_distance = 10000.0f;

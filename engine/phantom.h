@@ -55,11 +55,25 @@ inline float plane_bound[max_planes + 1];
 inline float layer_bound[max_layers + 2];  // over layer_thickness_grid in the grid build
 inline float strip_bound[grid_strips + 1];
 
+// --- The voxel map as the cell walk reads it -----------------------------------------------------
+// The codes with a border of cells around the box, so that one look-up tells the region as well as the
+// code: 0 past the side faces and the entrance surface, walk_exit_code past the exit surface.
+inline constexpr std::uint8_t walk_exit_code = 7;
+inline constexpr int walk_stride_iz = max_layers + 2;
+inline constexpr int walk_stride_ix = (max_planes + 2) * walk_stride_iz;
+inline std::uint8_t walk_code[(max_cols + 2) * walk_stride_ix];
+
+// Index of cell (ix, iz, iy) in walk_code, for 0 <= ix <= col_count + 1 and the like.
+inline int walk_cell(int ix, int iz, int iy) { return ix * walk_stride_ix + iz * walk_stride_iz + iy; }
+
 // Reads "Phantom.dat".
 void load_run_conditions();
 
 // Chooses and reads the voxel map of phantom_type, sets up the geometry, the grid strips and the source.
 void load_phantom();
+
+// Forms walk_code from voxel_code and the cell counts.
+void form_walk_codes();
 
 // Running sums of w(1..n) into bound(0..n).
 void form_running_sums(const float* w, int n, float* bound);

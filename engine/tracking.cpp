@@ -98,17 +98,17 @@ bool in_cell(float t, const float* bound, int i) { return bound[i - 1] < t && t 
 struct Walker {
     float x, y, z;
     int ix, iz, iy;
+    int cell;  // index of (ix, iz, iy) in the walk's voxel map; the phantom's cells only
     float left;
     const float* col_bound;
     const float* plane_bound;
-    int col_count, plane_count, layer_count;
 
     void load() {
         x = photon_x, y = photon_y, z = photon_z;
         ix = cur_ix, iz = cur_iz, iy = cur_iy;
+        cell = phantom::walk_cell(ix, iz, iy);
         left = path_left;
         col_bound = track_col_bound, plane_bound = track_plane_bound;
-        col_count = track_col_count, plane_count = track_plane_count, layer_count = track_layer_count;
     }
     void store() const {
         photon_x = x, photon_y = y, photon_z = z;
@@ -129,15 +129,45 @@ int current_code(Walker& w) {
         }
         return phantom::grid_code[w.ix];
     }
-    if (w.ix < 1 || w.ix > w.col_count || w.iz < 1 || w.iz > w.plane_count || w.iy < 1) return 0;
-    if (w.iy > w.layer_count) {
-        w.store();
-        stands_on_exit();
-        if (!in_grid_layer()) return 0;
-        w.load();  // the same step goes on under the grid's rules
-        return current_code(w);
-    }
-    return phantom::voxel_code[w.ix][w.iz][w.iy];
+    const int code = phantom::walk_code[w.cell];
+    if (code != phantom::walk_exit_code) return code;
+    w.store();
+    stands_on_exit();
+    if (!in_grid_layer()) return 0;
+    w.load();  // the same step goes on under the grid's rules
+    return current_code(w);
+}
+
+// Where the flight line meets the next boundary of the walker's cell on each axis, going by `step`.
+Point crossing_on_x(const Walker& w, const FlightLine& line, int step) {
+    const float bx = w.col_bound[step > 0 ? w.ix : w.ix - 1];
+    return {bx, bx * line.a_yx + line.c_yx, bx * line.a_zx + line.c_zx};
+}
+Point crossing_on_y(const Walker& w, const FlightLine& line, int step) {
+    const float by = depth_bound()[step > 0 ? w.iy : w.iy - 1];
+    return {(by - line.c_yx) / line.a_yx, by, (by - line.c_yz) / line.a_yz};
+}
+Point crossing_on_z(const Walker& w, const FlightLine& line, int step) {
+    const float bz = w.plane_bound[step > 0 ? w.iz : w.iz - 1];
+    return {(bz - line.c_zx) / line.a_zx, bz * line.a_yz + line.c_yz, bz};
+}
+
+// The boundary met first among the axes crossed (x or z among them), by squared distances in the plane of
+// the two axes compared; ties go to y before x or z, and to z before x.
+int first_crossed_axis(const Point (&crossing_at)[3], const Walker& w, bool cross_x, bool cross_z, bool cross_y) {
+    const float x = w.x, y = w.y, z = w.z;
+    const Point& at_x = crossing_at[axis_x];
+    const Point& at_y = crossing_at[axis_y];
+    const Point& at_z = crossing_at[axis_z];
+    const float dx_xz = square(at_x.x - x) + square(at_x.z - z);
+    const float dz_xz = square(at_z.x - x) + square(at_z.z - z);
+    const int axis = cross_x && cross_z ? (dx_xz < dz_xz ? axis_x : axis_z) : (cross_x ? axis_x : axis_z);
+    const Point& first = crossing_at[axis];
+    const float d_axis = axis == axis_x ? square(first.x - x) + square(first.y - y)
+                                        : square(first.z - z) + square(first.y - y);
+    const float d_y = axis == axis_x ? square(at_y.x - x) + square(at_y.y - y)
+                                     : square(at_y.z - z) + square(at_y.y - y);
+    return cross_y && !(d_axis < d_y) ? axis_y : axis;
 }
 
 // Walks the cells of one flight from the current cell. Returns true with `end` set when the flight ends
@@ -163,35 +193,20 @@ bool walk_cells(const FlightLine& line, Point& end) {
         }
 
         const float x = w.x, y = w.y, z = w.z;
-        // Candidate boundary on each axis, and where the flight line meets it. All three are formed
-        // whether or not the axis is crossed: choosing among them without branches beats predicting which
-        // axes a flight crosses, and an axis not crossed never wins below.
         const int step_x = end.x >= x ? 1 : -1, step_z = end.z >= z ? 1 : -1, step_y = end.y >= y ? 1 : -1;
-        const float bx = w.col_bound[step_x > 0 ? w.ix : w.ix - 1];
-        const float bz = w.plane_bound[step_z > 0 ? w.iz : w.iz - 1];
-        const float by = depth_bound()[step_y > 0 ? w.iy : w.iy - 1];
-        const Point crossing_at[3] = {
-            {bx, bx * line.a_yx + line.c_yx, bx * line.a_zx + line.c_zx},
-            {(by - line.c_yx) / line.a_yx, by, (by - line.c_yz) / line.a_yz},
-            {(bz - line.c_zx) / line.a_zx, bz * line.a_yz + line.c_yz, bz},
-        };
-        const Point& at_x = crossing_at[axis_x];
-        const Point& at_y = crossing_at[axis_y];
-        const Point& at_z = crossing_at[axis_z];
-
-        // The boundary met first, by squared distances in the plane of the two axes compared; ties go to
-        // y before x or z, and to z before x.
-        const float dx_xz = square(at_x.x - x) + square(at_x.z - z);
-        const float dz_xz = square(at_z.x - x) + square(at_z.z - z);
-        int axis = cross_x && cross_z ? (dx_xz < dz_xz ? axis_x : axis_z)
-                                      : (cross_x ? axis_x : cross_z ? axis_z : axis_y);
-        const Point& first = crossing_at[axis];
-        const float d_axis = axis == axis_x ? square(first.x - x) + square(first.y - y)
-                                            : square(first.z - z) + square(first.y - y);
-        const float d_y = axis == axis_x ? square(at_y.x - x) + square(at_y.y - y)
-                                         : square(at_y.z - z) + square(at_y.y - y);
-        axis = cross_y && axis != axis_y && !(d_axis < d_y) ? axis_y : axis;
-        axis = cross_y && !cross_x && !cross_z ? axis_y : axis;
+        int axis = axis_y;
+        Point crossing_at[3];
+        crossing_at[axis_y] = crossing_on_y(w, line, step_y);
+        // A photon that has not scattered runs nearly along y and crosses layers only: no other boundary
+        // can come first.
+        if (cross_x || cross_z) {
+            // Candidate boundary on the other two axes too. Both are formed whether or not the axis is
+            // crossed: choosing among them without branches beats predicting which axes a flight crosses,
+            // and an axis not crossed never wins below.
+            crossing_at[axis_x] = crossing_on_x(w, line, step_x);
+            crossing_at[axis_z] = crossing_on_z(w, line, step_z);
+            axis = first_crossed_axis(crossing_at, w, cross_x, cross_z, cross_y);
+        }
 
         const Point& at = crossing_at[axis];
         const float s = std::sqrt(square(at.x - x) + square(at.y - y) + square(at.z - z));
@@ -204,6 +219,9 @@ bool walk_cells(const FlightLine& line, Point& end) {
         w.ix += axis == axis_x ? step_x : 0;
         w.iz += axis == axis_z ? step_z : 0;
         w.iy += axis == axis_y ? step_y : 0;
+        w.cell += axis == axis_x   ? step_x * phantom::walk_stride_ix
+                  : axis == axis_z ? step_z * phantom::walk_stride_iz
+                                   : step_y;
     }
     return false;
 }

@@ -104,13 +104,11 @@ TEST_F(Flight, LeavingThroughASideFaceIsNeverScored) {
 TEST_F(Flight, TiesWithTheDepthBoundaryGoToDepth) {
     if (grid_build) GTEST_SKIP() << "at the exit the grid build enters the grid instead of scoring";
     // One 20 cm cube cell: every boundary at 20, so equal direction components meet them all at once.
-    static const float bound[] = {0, 20};
-    static const float depth[] = {0, 20};
-    track_col_bound = bound, track_col_count = 1;
-    track_plane_bound = bound, track_plane_count = 1;
-    track_layer_count = 1;
-    std::copy(depth, depth + 2, phantom::layer_bound);
+    phantom::col_count = phantom::plane_count = phantom::layer_count = 1;
+    phantom::col_bound[1] = phantom::plane_bound[1] = phantom::layer_bound[1] = 20;
     phantom::voxel_code[1][1][1] = 2;
+    phantom::form_walk_codes();
+    tracking::use_phantom_tables();
     phantom::phantom_depth = 20;
     const float c = 0.57735026f;  // all three components equal
     struct Case {
