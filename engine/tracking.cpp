@@ -396,14 +396,16 @@ void restore_flight_attenuation(const FlightAttenuation& saved) {
     mu_w = mu_by_code[2];
 }
 
-// The attenuation data of the emission energy: formed once per bin and restored for each history.
+// The attenuation data of the emission energy: formed once per bin and restored for each history. The
+// grid's are formed with them, as most photons of a bin reach the grid unscattered.
 void use_emission_attenuation() {
-    if (photon_energy == attenuation_energy) return;
+    if (photon_energy == attenuation_energy && (!grid_build || photon_energy == grid_attenuation_energy)) return;
     if (photon_energy == emission_attenuation.energy) {
         restore_flight_attenuation(emission_attenuation);
         return;
     }
     set_flight_attenuation();
+    set_grid_attenuation();
     save_flight_attenuation(emission_attenuation);
 }
 
