@@ -145,21 +145,6 @@ void set_code_densities(const MapDensities& map) {
     }
 }
 
-// The base materials that the phantom's cells hold: only their attenuation is formed at each flight in
-// the phantom (the grid's are formed once a photon is in the grid).
-void note_materials_in_use() {
-    bool used[5] = {};
-    for (int ix = 1; ix <= col_count; ++ix)
-        for (int iz = 1; iz <= plane_count; ++iz)
-            for (int iy = 1; iy <= layer_count; ++iy) used[materials::base_material_of_code(voxel_code[ix][iz][iy])] = true;
-    // Water is the unit of the flight length whatever the phantom holds.
-    used[1] = true;
-    photon::materials_in_use_count = 0;
-    for (int m = 1; m <= materials::material_count; ++m)
-        if (used[m]) photon::materials_in_use[photon::materials_in_use_count++] = m;
-    photon::forget_flight_attenuation();
-}
-
 void form_boundaries() {
     form_running_sums(col_width, col_count, col_bound);
     form_running_sums(plane_width, plane_count, plane_bound);
@@ -221,7 +206,7 @@ void load_phantom() {
     set_code_densities(densities);
     form_boundaries();
     form_walk_codes();
-    note_materials_in_use();
+    photon::forget_flight_attenuation();
 
     source_distance = 10000.0f;
     field_size_z = field_size_x = field_size;

@@ -23,12 +23,11 @@ inline const float* track_plane_bound;  // running sums of the plane widths
 inline std::int32_t track_plane_count;
 inline std::int32_t track_layer_count;  // how far the depth boundaries are used
 
-// Per-flight attenuation data at photon_energy, formed only for the base materials the phantom holds, and
-// for the grid's lead and aluminium only once the photon is in the grid.
-inline float attenuation_energy = -1.0f;       // the energy the phantom's data were formed for
+// Per-flight attenuation data at photon_energy. Water's (codes 1 to 3) are formed for every flight; bone's
+// only once the photon meets a bone cell, and the grid's lead and aluminium only once it is in the grid.
+inline float attenuation_energy = -1.0f;       // the energy water's data were formed for
+inline float bone_attenuation_energy = -1.0f;  // the energy bone's data were formed for
 inline float grid_attenuation_energy = -1.0f;  // the energy the grid's data were formed for
-inline int materials_in_use[5];                // base materials met in the phantom, in order
-inline int materials_in_use_count;
 inline float photo_fraction[5];      // (m): photoelectric share of the total
 inline float photo_coh_fraction[5];  // (m): photoelectric plus coherent share
 inline float mu_by_code[7];          // (code): linear attenuation coefficient, 1/cm
@@ -38,6 +37,7 @@ inline float ratio_by_code[7];       // (code): mu_by_code(code) / mu_w, the cm 
 // The same data kept for the emission energy of the bin being run, where every history starts again.
 struct FlightAttenuation {
     float energy = -1.0f;
+    float bone_energy = -1.0f;
     float grid_energy = -1.0f;
     float photo_fraction[5];
     float photo_coh_fraction[5];
@@ -48,8 +48,8 @@ inline FlightAttenuation emission_attenuation;
 
 // Loading new data makes every kept attenuation stale.
 inline void forget_flight_attenuation() {
-    attenuation_energy = grid_attenuation_energy = -1.0f;
-    emission_attenuation.energy = emission_attenuation.grid_energy = -1.0f;
+    attenuation_energy = bone_attenuation_energy = grid_attenuation_energy = -1.0f;
+    emission_attenuation.energy = emission_attenuation.bone_energy = emission_attenuation.grid_energy = -1.0f;
 }
 
 }  // namespace engine::photon

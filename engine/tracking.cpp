@@ -19,6 +19,41 @@ namespace {
 using namespace photon;
 using rng::draw_uniform;
 
+// The total coefficient of base material m and its two cumulative fractions, at the photon's energy.
+float form_material_attenuation(int m, float log_e) {
+    materials::ProcessCoefficients c = materials::attenuation_at(m, photon_energy, log_e);
+    float total = c.photoelectric + c.incoherent + c.coherent;
+    photo_fraction[m] = c.photoelectric / total;
+    photo_coh_fraction[m] = (c.photoelectric + c.coherent) / total;
+    return total;
+}
+
+// Codes first..last from the totals of their base materials.
+void form_code_attenuation(const float* total, int first, int last) {
+    for (int q = first; q <= last; ++q)
+        mu_by_code[q] = total[materials::base_material_of_code(q)] * materials::code_density[q];
+}
+
+// Base materials first_material..last_material and the codes first..last made of them, with their cm of
+// water per cm: water's data must be formed for the energy already.
+void form_attenuation_beside_water(int first_material, int last_material, int first, int last) {
+    float total[5] = {};
+    const float log_e = std::log(photon_energy);
+    for (int m = first_material; m <= last_material; ++m) total[m] = form_material_attenuation(m, log_e);
+    form_code_attenuation(total, first, last);
+    for (int q = first; q <= last; ++q) ratio_by_code[q] = mu_by_code[q] / mu_w;
+}
+
+constexpr int water = 1, bone = 2;  // base materials
+constexpr int bone_code = 4;        // the one phantom code not made of water
+
+// Bone's data at the photon's energy, for a flight that meets a bone cell.
+void use_bone_attenuation() {
+    if (photon_energy == bone_attenuation_energy) return;
+    bone_attenuation_energy = photon_energy;
+    form_attenuation_beside_water(bone, bone, bone_code, bone_code);
+}
+
 // Axes as indices of the candidate crossing points.
 constexpr int axis_x = 0, axis_y = 1, axis_z = 2;
 
@@ -179,6 +214,7 @@ bool walk_cells(const FlightLine& line, Point& end) {
     for (int crossing = 0; crossing < max_crossings_per_flight; ++crossing) {
         int code = current_code(w);
         if (code == 0) return false;
+        if (code == bone_code) use_bone_attenuation();
 
         const float ratio = ratio_by_code[code];
         const float d = w.left / ratio;
@@ -291,6 +327,7 @@ bool fly() {
     const FlightLine line = flight_line(xe, ye, ze);
     int code = carry_photon(line);
     if (code == 0) return false;
+    if (code == bone_code) use_bone_attenuation();
     return interactions::interact(code, u2);
 }
 
@@ -318,27 +355,6 @@ int cell_search(float t, const float* bound, int n) {
     return 1 + first_not_below(bound + 1, n, t);
 }
 
-namespace {
-
-// The total coefficient of base material m and its two cumulative fractions, at the photon's energy.
-float form_material_attenuation(int m, float log_e) {
-    materials::ProcessCoefficients c = materials::attenuation_at(m, photon_energy, log_e);
-    float total = c.photoelectric + c.incoherent + c.coherent;
-    photo_fraction[m] = c.photoelectric / total;
-    photo_coh_fraction[m] = (c.photoelectric + c.coherent) / total;
-    return total;
-}
-
-// Codes first..last from the totals of their base materials.
-void form_code_attenuation(const float* total, int first, int last) {
-    for (int q = first; q <= last; ++q)
-        mu_by_code[q] = total[materials::base_material_of_code(q)] * materials::code_density[q];
-}
-
-constexpr int phantom_codes = 4;  // air, water, lung, bone
-
-}  // namespace
-
 int cell_search_from(float t, const float* bound, int n, int guess) {
     if (t <= 0) return 0;
     int i = guess < 1 ? 1 : guess > n + 1 ? n + 1 : guess;
@@ -353,12 +369,10 @@ void set_flight_attenuation() {
     if (photon_energy != attenuation_energy) {
         attenuation_energy = photon_energy;
         float total[5] = {};
-        float log_e = std::log(photon_energy);
-        for (int n = 0; n < materials_in_use_count; ++n)
-            total[materials_in_use[n]] = form_material_attenuation(materials_in_use[n], log_e);
-        form_code_attenuation(total, 1, phantom_codes);
+        total[water] = form_material_attenuation(water, std::log(photon_energy));
+        form_code_attenuation(total, 1, bone_code - 1);
         mu_w = mu_by_code[2];
-        for (int q = 1; q <= phantom_codes; ++q) ratio_by_code[q] = mu_by_code[q] / mu_w;
+        for (int q = 1; q < bone_code; ++q) ratio_by_code[q] = mu_by_code[q] / mu_w;
     }
     if (in_grid_layer()) set_grid_attenuation();
 }
@@ -367,11 +381,7 @@ void set_grid_attenuation() {
     if constexpr (grid_build) {
         if (photon_energy == grid_attenuation_energy) return;
         grid_attenuation_energy = photon_energy;
-        float total[5] = {};
-        float log_e = std::log(photon_energy);
-        for (int m = 3; m <= 4; ++m) total[m] = form_material_attenuation(m, log_e);
-        form_code_attenuation(total, 5, 6);
-        for (int q = 5; q <= 6; ++q) ratio_by_code[q] = mu_by_code[q] / mu_w;
+        form_attenuation_beside_water(3, 4, 5, 6);
     }
 }
 
@@ -379,6 +389,7 @@ namespace {
 
 void save_flight_attenuation(FlightAttenuation& saved) {
     saved.energy = attenuation_energy;
+    saved.bone_energy = bone_attenuation_energy;
     saved.grid_energy = grid_attenuation_energy;
     std::copy(photo_fraction, photo_fraction + 5, saved.photo_fraction);
     std::copy(photo_coh_fraction, photo_coh_fraction + 5, saved.photo_coh_fraction);
@@ -388,6 +399,7 @@ void save_flight_attenuation(FlightAttenuation& saved) {
 
 void restore_flight_attenuation(const FlightAttenuation& saved) {
     attenuation_energy = saved.energy;
+    bone_attenuation_energy = saved.bone_energy;
     grid_attenuation_energy = saved.grid_energy;
     std::copy(saved.photo_fraction, saved.photo_fraction + 5, photo_fraction);
     std::copy(saved.photo_coh_fraction, saved.photo_coh_fraction + 5, photo_coh_fraction);
@@ -396,15 +408,18 @@ void restore_flight_attenuation(const FlightAttenuation& saved) {
     mu_w = mu_by_code[2];
 }
 
-// The attenuation data of the emission energy: formed once per bin and restored for each history. The
-// grid's are formed with them, as most photons of a bin reach the grid unscattered.
+// The attenuation data of the emission energy: formed once per bin and restored for each history. Bone's
+// and the grid's are formed with them, as most photons of a bin cross the phantom unscattered.
 void use_emission_attenuation() {
-    if (photon_energy == attenuation_energy && (!grid_build || photon_energy == grid_attenuation_energy)) return;
+    bool formed = photon_energy == attenuation_energy && photon_energy == bone_attenuation_energy;
+    if constexpr (grid_build) formed = formed && photon_energy == grid_attenuation_energy;
+    if (formed) return;
     if (photon_energy == emission_attenuation.energy) {
         restore_flight_attenuation(emission_attenuation);
         return;
     }
     set_flight_attenuation();
+    use_bone_attenuation();
     set_grid_attenuation();
     save_flight_attenuation(emission_attenuation);
 }
