@@ -176,6 +176,24 @@ void form_walk_codes() {
         }
 }
 
+namespace {
+
+void form_bin_guesses(const float* bound, int n, std::uint8_t* cell_of_bin) {
+    int i = 1;
+    for (int k = 0; k < emission_bins; ++k) {
+        const float edge = k * (phantom_width_x / emission_bins);
+        while (i < n && bound[i] <= edge) ++i;
+        cell_of_bin[k] = static_cast<std::uint8_t>(i);
+    }
+}
+
+}  // namespace
+
+void form_emission_guesses() {
+    form_bin_guesses(col_bound, col_count, col_of_bin);
+    form_bin_guesses(plane_bound, plane_count, plane_of_bin);
+}
+
 void load_run_conditions() {
     platform::LineReader in("Phantom.dat");
     phantom_type = platform::read_free_int(in, "the phantom type (an integer)");
@@ -206,6 +224,7 @@ void load_phantom() {
     set_code_densities(densities);
     form_boundaries();
     form_walk_codes();
+    form_emission_guesses();
     photon::forget_flight_attenuation();
 
     source_distance = 10000.0f;

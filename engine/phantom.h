@@ -66,6 +66,13 @@ inline std::uint8_t walk_code[(max_cols + 2) * walk_stride_ix];
 // Index of cell (ix, iz, iy) in walk_code, for 0 <= ix <= col_count + 1 and the like.
 inline int walk_cell(int ix, int iz, int iy) { return ix * walk_stride_ix + iz * walk_stride_iz + iy; }
 
+// --- Where the search for an emission point's cell starts ----------------------------------------
+// The column and the plane holding the lower edge of each of emission_bins equal bins across the 40 cm.
+// The search steps from there; with cells no narrower than a bin it is at most one step.
+inline constexpr int emission_bins = 640;
+inline std::uint8_t col_of_bin[emission_bins];
+inline std::uint8_t plane_of_bin[emission_bins];
+
 // Reads "Phantom.dat".
 void load_run_conditions();
 
@@ -74,6 +81,9 @@ void load_phantom();
 
 // Forms walk_code from voxel_code and the cell counts.
 void form_walk_codes();
+
+// Forms col_of_bin and plane_of_bin from the boundaries.
+void form_emission_guesses();
 
 // Running sums of w(1..n) into bound(0..n).
 void form_running_sums(const float* w, int n, float* bound);

@@ -80,11 +80,11 @@ void stands_on_exit() {
         tallies::score_at_detector();
 }
 
-// The cell of an emission coordinate (0 to 40 cm). Many cells: guess as if their widths were equal and step
-// to the cell; a few: bisect.
-int emission_cell(float t, const float* bound, int n) {
-    if (n <= 8) return cell_search(t, bound, n);
-    return cell_search_from(t, bound, n, static_cast<int>(t * n / phantom::phantom_width_x) + 1);
+// The cell of an emission coordinate (0 to 40 cm, exclusive), searched from the guess for its bin.
+int emission_cell(float t, const float* bound, int n, const std::uint8_t* cell_of_bin) {
+    constexpr float bins_per_cm = phantom::emission_bins / phantom::phantom_width_x;
+    const int bin = std::min(static_cast<int>(t * bins_per_cm), phantom::emission_bins - 1);
+    return cell_search_from(t, bound, n, cell_of_bin[bin]);
 }
 
 // Emission at the entrance surface toward a uniform point of the field; returns false when the history
@@ -115,8 +115,8 @@ bool emit() {
     sin_theta = rho / root;
     cos_phi = x0 / rho;
     sin_phi = z0 / rho;
-    cur_ix = emission_cell(x, track_col_bound, track_col_count);
-    cur_iz = emission_cell(z, track_plane_bound, track_plane_count);
+    cur_ix = emission_cell(x, track_col_bound, track_col_count, phantom::col_of_bin);
+    cur_iz = emission_cell(z, track_plane_bound, track_plane_count, phantom::plane_of_bin);
     cur_iy = 1;
     return true;
 }
