@@ -233,8 +233,8 @@ bool walk_cells(const FlightLine& line, Point& end) {
         int axis = axis_y;
         Point crossing_at[3];
         crossing_at[axis_y] = crossing_on_y(w, line, step_y);
-        // A photon that has not scattered runs nearly along y and crosses layers only: no other boundary
-        // can come first.
+        // With neither x nor z crossed the step is across the depth boundary; so is every step of a photon
+        // that has not scattered, as it runs nearly along y.
         if (cross_x || cross_z) {
             // Candidate boundary on the other two axes too. Both are formed whether or not the axis is
             // crossed: choosing among them without branches beats predicting which axes a flight crosses,
