@@ -1,40 +1,12 @@
 #include "scratch.h"
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
-#include <stdexcept>
 #include <thread>
 
 namespace frontend_test {
 namespace fs = std::filesystem;
-
-ScratchDir::ScratchDir() {
-    std::string pattern = (fs::temp_directory_path() / "shadowbench_fe_XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch directory");
-    path_ = pattern;
-}
-
-ScratchDir::~ScratchDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-}
-
-fs::path ScratchDir::write(const std::string& name, const std::string& bytes) const {
-    const fs::path file = path_ / name;
-    std::ofstream(file, std::ios::binary) << bytes;
-    return file;
-}
-
-std::string read_bytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 void write_script(const fs::path& path, const std::string& body) {
     std::ofstream(path, std::ios::binary) << "#!/bin/sh\nPATH=/usr/local/bin:/usr/bin:/bin\n" << body << "\n";

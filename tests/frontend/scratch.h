@@ -4,28 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "scratch_dir.h"
+
 // What the front-end tests share: a scratch directory, files in it, stand-in programs, and waiting for a
 // started program's trace.
 namespace frontend_test {
 
-// A directory of its own under the system's temporary directory, removed with everything in it.
-class ScratchDir {
-  public:
-    ScratchDir();
-    ~ScratchDir();
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-    // Writes `bytes` as they are; returns the path.
-    std::filesystem::path write(const std::string& name, const std::string& bytes) const;
-
-  private:
-    std::filesystem::path path_;
-};
-
-std::string read_bytes(const std::filesystem::path& file);
+using testsupport::read_bytes;
+using testsupport::ScratchDir;
 
 // An executable shell script at `path` whose body is `body` (after "#!/bin/sh" and a PATH with the
 // system's tools, so a test may narrow the PATH the launcher searches).

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,31 +10,14 @@
 #include "platform/free_form.h"
 #include "platform/input_error.h"
 #include "platform/line_reader.h"
+#include "scratch_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class TempDir {
-public:
-    TempDir() : path_(fs::temp_directory_path() / ("sb_text_" + std::to_string(::getpid()))) {
-        fs::create_directories(path_);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    fs::path file(const std::string& name, const std::string& bytes = {}) const {
-        std::ofstream(path_ / name, std::ios::binary) << bytes;
-        return path_ / name;
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-std::string contents(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testsupport::read_bytes;
+using testsupport::ScratchDir;
 
 TEST(Cp932, JapaneseLiteralsAndTheThirtyByteCut) {
     std::string bytes = platform::to_cp932("管電圧");
@@ -53,8 +35,8 @@ TEST(Cp932, JapaneseLiteralsAndTheThirtyByteCut) {
 }
 
 TEST(FreeForm, OneNumberAnywhereOnItsLineBlankLinesSkipped) {
-    TempDir dir;
-    platform::LineReader in(dir.file("Phantom.dat", "01\r\n\r\n   15.0 cm thick\r\n1.00E+08,\r\n  \r\nx\r\n"));
+    ScratchDir dir;
+    platform::LineReader in(dir.write("Phantom.dat", "01\r\n\r\n   15.0 cm thick\r\n1.00E+08,\r\n  \r\nx\r\n"));
     EXPECT_EQ(platform::read_free_int(in, "the type"), 1);
     EXPECT_FLOAT_EQ(platform::read_free_real32(in, "the thickness"), 15.0f);
     EXPECT_EQ(in.line_number(), 3);
@@ -70,14 +52,14 @@ TEST(FreeForm, OneNumberAnywhereOnItsLineBlankLinesSkipped) {
 }
 
 TEST(AtomicTextFile, ReplacesOnlyWhenComplete) {
-    TempDir dir;
-    fs::path target = dir.file("result.data", "good\r\n");
+    ScratchDir dir;
+    fs::path target = dir.write("result.data", "good\r\n");
     {
         platform::AtomicTextFile out(target);
         out.write_line("half");
         // Abandoned without commit, as when a run dies while writing.
     }
-    EXPECT_EQ(contents(target), "good\r\n");
+    EXPECT_EQ(read_bytes(target), "good\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1) << "temp left";
     {
         platform::AtomicTextFile out(target);
@@ -85,11 +67,11 @@ TEST(AtomicTextFile, ReplacesOnlyWhenComplete) {
         out.write_line("");
         out.commit();
     }
-    EXPECT_EQ(contents(target), "new\r\n\r\n");
+    EXPECT_EQ(read_bytes(target), "new\r\n\r\n");
 }
 
 TEST(AtomicTextFile, ADirectoryUnderTheNameIsAnError) {
-    TempDir dir;
+    ScratchDir dir;
     fs::create_directory(dir.path() / "x.data");
     platform::AtomicTextFile out(dir.path() / "x.data");
     out.write_line("data");

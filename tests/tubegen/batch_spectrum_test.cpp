@@ -29,8 +29,8 @@ class BatchSpectrumTest : public ::testing::Test {
         std::string command = "cd '" + dir_.path().string() + "' && '" SHADOWBENCH_BATCH "' " + args +
                               " >stdout.txt 2>stderr.txt";
         int status = std::system(command.c_str());
-        Outcome o{WIFEXITED(status) ? WEXITSTATUS(status) : -1, tubegen_test::ReadBytes(dir_ / "stdout.txt"),
-                  tubegen_test::ReadBytes(dir_ / "stderr.txt")};
+        Outcome o{WIFEXITED(status) ? WEXITSTATUS(status) : -1, testsupport::read_bytes(dir_ / "stdout.txt"),
+                  testsupport::read_bytes(dir_ / "stderr.txt")};
         std::filesystem::remove(dir_ / "stdout.txt");
         std::filesystem::remove(dir_ / "stderr.txt");
         return o;
@@ -60,7 +60,7 @@ TEST_F(BatchSpectrumTest, DefaultsPrintTheWindowsTextsAndWriteTheFile) {
     EXPECT_GT(mean, 20);
     EXPECT_LT(mean, 70);
     EXPECT_EQ(Value(o.out, "file"), "B_tubegen.dat");
-    std::string bytes = tubegen_test::ReadBytes(dir_ / "B_tubegen.dat");
+    std::string bytes = testsupport::read_bytes(dir_ / "B_tubegen.dat");
     EXPECT_EQ(bytes.substr(0, 8), platform::to_cp932("定電圧") + "\r\n");
 }
 
@@ -71,7 +71,7 @@ TEST_F(BatchSpectrumTest, OptionsGoIntoTheBoxesAndMatchingMovesTheInherentFiltra
     EXPECT_EQ(Value(o.out, "kv"), "150");
     EXPECT_NE(Value(o.out, "inherent_mm"), "2.5");
     EXPECT_NEAR(std::stod(Value(o.out, "hvl_al_mm")), 6.0, 0.002);
-    std::string bytes = tubegen_test::ReadBytes(dir_ / "B_tubegen.dat");
+    std::string bytes = testsupport::read_bytes(dir_ / "B_tubegen.dat");
     for (const char* line : {"三相12ピーク\r\n", " 管電圧 = 150 kV\r\n", " ターゲット角度 = 16度\r\n",
                              " 付加フィルタ Al = 1 mm\r\n", " 付加フィルタ Cu = 0.1 mm\r\n",
                              " 任意フィルタ(1) = Edge test material : 1.5 mm\r\n"})

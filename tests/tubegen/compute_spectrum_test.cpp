@@ -33,7 +33,7 @@ class ComputeSpectrumTest : public ::testing::Test {
     tubegen::SpectrumResult Compute(StoredBoxes& boxes) {
         return tubegen::ComputeSpectrum(boxes, table_, filters_, file());
     }
-    std::vector<std::string> FileLines() const { return CrLfLines(tubegen_test::ReadBytes(file())); }
+    std::vector<std::string> FileLines() const { return CrLfLines(testsupport::read_bytes(file())); }
     std::filesystem::path file() const { return dir_ / "B_tubegen.dat"; }
 
     tubegen_test::ScratchDir dir_;
@@ -103,7 +103,7 @@ TEST_F(ComputeSpectrumTest, HeaderNamesThreeArbitraryFilters) {
 TEST_F(ComputeSpectrumTest, FailuresLeaveThePreviousFileAndTheBoxes) {
     StoredBoxes good;
     Compute(good);
-    const std::string before = tubegen_test::ReadBytes(file());
+    const std::string before = testsupport::read_bytes(file());
 
     struct Case {
         const char* what;
@@ -124,7 +124,7 @@ TEST_F(ComputeSpectrumTest, FailuresLeaveThePreviousFileAndTheBoxes) {
         if (c.mu_al > 0) table_.MuAl.fill(c.mu_al);
         EXPECT_THROW(Compute(boxes), tubegen::SpectrumError) << c.what;
         table_ = tubegen_test::ConstructedTable();
-        EXPECT_EQ(tubegen_test::ReadBytes(file()), before) << c.what;
+        EXPECT_EQ(testsupport::read_bytes(file()), before) << c.what;
         EXPECT_TRUE(boxes.Text(Box::Text9).empty()) << c.what;
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1)
             << c.what << ": leftovers";
@@ -153,7 +153,7 @@ TEST(LoadAttenuationTable, ReadsWhatItWasGivenAndRefusesAShortFile) {
     EXPECT_EQ(read.MuCu, written.MuCu);
     EXPECT_EQ(read.MuenAir, written.MuenAir);
 
-    std::string bytes = tubegen_test::ReadBytes(dir / "Mus-shadowbench.dat");
+    std::string bytes = testsupport::read_bytes(dir / "Mus-shadowbench.dat");
     std::ofstream(dir / "short.dat", std::ios::binary) << bytes.substr(0, bytes.rfind(','));
     EXPECT_THROW(tubegen::LoadAttenuationTable(dir / "short.dat"), platform::InputError);
 }

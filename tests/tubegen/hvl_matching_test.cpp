@@ -62,7 +62,7 @@ TEST_P(MatchDirectionTest, FindsTheInherentFiltrationOfTheMeasuredHvl) {
     double shown = c.material == HvlMaterial::Aluminium ? 10 * r.HvlAlCm : r.HvlCuMm;
     EXPECT_NEAR(shown, platform::leading_number(measured), 0.001);
     // The final computation wrote the file with the matched filtration.
-    std::string bytes = tubegen_test::ReadBytes(file());
+    std::string bytes = testsupport::read_bytes(file());
     EXPECT_NE(bytes.find(platform::to_cp932(" 固有ろ過 = " + inherent + " mmAl\r\n")), std::string::npos);
 }
 

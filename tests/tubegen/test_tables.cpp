@@ -2,10 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <iterator>
-#include <stdexcept>
 
 #include "tubegen/energy_grid.h"
 
@@ -31,22 +28,6 @@ void WriteAttenuationFile(const std::filesystem::path& file, const tubegen::Atte
                       t.MuW[k], t.MuAl[k], t.MuCu[k], t.MuenAir[k]);
         out << line;
     }
-}
-
-ScratchDir::ScratchDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tubegen_test_XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a scratch directory");
-    path_ = pattern;
-}
-
-ScratchDir::~ScratchDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
-
-std::string ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 }  // namespace tubegen_test

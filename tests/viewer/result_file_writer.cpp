@@ -1,11 +1,6 @@
 #include "result_file_writer.h"
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <stdexcept>
 
 #include "platform/cp932.h"
 
@@ -75,23 +70,6 @@ std::string ResultFileBytes(const frontend::ResultTallies& tallies,
         out += F6_1(0.5 * n) + E11_4(tallies.spectrum[0][n]) + E11_4(tallies.spectrum[1][n]) +
                E11_4(tallies.spectrum[2][n]) + "\r\n";
     return out;
-}
-
-TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "shadowbench_viewer_XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary directory");
-    path_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-}
-
-fs::path TempDir::write(const std::string& name, const std::string& bytes) const {
-    const fs::path file = path_ / name;
-    std::ofstream(file, std::ios::binary) << bytes;
-    return file;
 }
 
 }  // namespace viewer_test

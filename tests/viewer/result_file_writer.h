@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "frontend/result_data.h"
+#include "scratch_dir.h"
 
 // Result files made in a test: the engine's layout, line for line, from tallies the test chooses.
 namespace viewer_test {
@@ -21,20 +22,6 @@ std::string ResultFileBytes(const frontend::ResultTallies& tallies,
 // A value in the E11.4 field as the engine writes it: "  .1234E+03" for 123.4, "  .0000E+00" for 0.
 std::string E11_4(double value);
 
-// A directory of its own under the system's temporary directory, removed with everything in it.
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    // Writes `bytes` as they are; returns the path.
-    std::filesystem::path write(const std::string& name, const std::string& bytes) const;
-
-  private:
-    std::filesystem::path path_;
-};
+using TempDir = testsupport::ScratchDir;
 
 }  // namespace viewer_test
